@@ -15,6 +15,9 @@ std::string TextBefore(std::string_view text, std::string_view separator);
 // The characters after the first `separator`; empty when it does not occur.
 std::string TextAfter(std::string_view text, std::string_view separator);
 
+// The text without its leading and trailing bytes of codes 0 to 32.
+std::string_view TrimBlanks(std::string_view text);
+
 // '0'..'9' give their value, every other byte gives 0.
 int DigitValue(char ch);
 
