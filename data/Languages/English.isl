@@ -1,0 +1,22 @@
+; Mensurix interface texts: English
+
+[Messages]
+MS_Homepage=Homepage: %1
+MS_CopyRight=Copyright (C) %1
+
+[FrmConvert]
+Label1.Caption=Max number of digits:
+Label2.Caption=Please select:
+Label3.Caption=From:
+Label4.Caption=To:
+CheckBoxDouHao.Caption=Thousand separators
+Label28.Caption=>> Language
+BtnSysClose.Hint=Close
+BtnSysMinSize.Hint=Minimize
+PM_Copy.Caption=Copy to clipboard
+PM_English.Caption=English
+PM_Spanish.Caption=Spanish
+PM_German.Caption=German
+PM_Italian.Caption=Italian
+PM_French.Caption=French
+ComboBoxUnits.Items=Length||Area||Volume||Mass||Time||Speed||Acceleration||Force||Pressure||Energy||Power||Temperature||Angle||Frequency||Data Size||Data Rate||Density||Volume Flow||Mass Flow||Torque||Dynamic Viscosity||Kinematic Viscosity||Electric Current||Electric Charge||Voltage||Electric Resistance||Capacitance||Inductance||Magnetic Flux||Magnetic Flux Density||Illuminance||Luminance||Radioactivity||Absorbed Dose||Equivalent Dose||Amount of Substance

@@ -1,0 +1,22 @@
+; Mensurix interface texts: French (Français)
+
+[Messages]
+MS_Homepage=Site web : %1
+MS_CopyRight=Copyright © %1
+
+[FrmConvert]
+Label1.Caption=Nombre max. de décimales :
+Label2.Caption=Sélectionnez :
+Label3.Caption=De :
+Label4.Caption=En :
+CheckBoxDouHao.Caption=Séparateurs de milliers
+Label28.Caption=>> Langue
+BtnSysClose.Hint=Fermer
+BtnSysMinSize.Hint=Réduire
+PM_Copy.Caption=Copier dans le presse-papiers
+PM_English.Caption=Anglais
+PM_Spanish.Caption=Espagnol
+PM_German.Caption=Allemand
+PM_Italian.Caption=Italien
+PM_French.Caption=Français
+ComboBoxUnits.Items=Longueur||Superficie||Volume||Masse||Temps||Vitesse||Accélération||Force||Pression||Énergie||Puissance||Température||Angle||Fréquence||Quantité de données||Débit de données||Masse volumique||Débit volumique||Débit massique||Couple||Viscosité dynamique||Viscosité cinématique||Courant électrique||Charge électrique||Tension électrique||Résistance électrique||Capacité électrique||Inductance||Flux magnétique||Induction magnétique||Éclairement lumineux||Luminance||Radioactivité||Dose absorbée||Dose équivalente||Quantité de matière

@@ -1,0 +1,22 @@
+; Mensurix interface texts: German (Deutsch)
+
+[Messages]
+MS_Homepage=Homepage: %1
+MS_CopyRight=Copyright © %1
+
+[FrmConvert]
+Label1.Caption=Max. Anzahl Nachkommastellen:
+Label2.Caption=Bitte wählen:
+Label3.Caption=Von:
+Label4.Caption=Nach:
+CheckBoxDouHao.Caption=Tausendertrennzeichen
+Label28.Caption=>> Sprache
+BtnSysClose.Hint=Schließen
+BtnSysMinSize.Hint=Minimieren
+PM_Copy.Caption=In die Zwischenablage kopieren
+PM_English.Caption=Englisch
+PM_Spanish.Caption=Spanisch
+PM_German.Caption=Deutsch
+PM_Italian.Caption=Italienisch
+PM_French.Caption=Französisch
+ComboBoxUnits.Items=Länge||Fläche||Volumen||Masse||Zeit||Geschwindigkeit||Beschleunigung||Kraft||Druck||Energie||Leistung||Temperatur||Winkel||Frequenz||Datenmenge||Datenrate||Dichte||Volumenstrom||Massenstrom||Drehmoment||Dynamische Viskosität||Kinematische Viskosität||Elektrische Stromstärke||Elektrische Ladung||Elektrische Spannung||Elektrischer Widerstand||Elektrische Kapazität||Induktivität||Magnetischer Fluss||Magnetische Flussdichte||Beleuchtungsstärke||Leuchtdichte||Radioaktivität||Energiedosis||Äquivalentdosis||Stoffmenge
