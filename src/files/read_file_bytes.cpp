@@ -1,0 +1,63 @@
+#include "files/read_file_bytes.h"
+
+#include "files/file_error.h"
+#include "files/utf8_path.h"
+
+#include <cerrno>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <system_error>
+
+namespace mensurix {
+namespace {
+
+[[noreturn]] void ThrowCannotOpen(const std::string& path, const std::string& reason) {
+    throw FileError("Cannot open file \"" + path + "\". " + reason);
+}
+
+// The C runtime sets errno for a failed open or read on every platform we build for; the
+// fallback only guards against a library that does not.
+std::string LastErrorText() {
+    const int error = errno;
+    if (error == 0) {
+        return std::make_error_code(std::errc::io_error).message();
+    }
+    return std::generic_category().message(error);
+}
+
+} // namespace
+
+std::string ReadFileBytes(const std::string& path) {
+    const std::filesystem::path file = PathFromUtf8(path);
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::status(file, error);
+    if (error) {
+        ThrowCannotOpen(path, error.message());
+    }
+    if (std::filesystem::is_directory(status)) {
+        ThrowCannotOpen(path, std::make_error_code(std::errc::is_a_directory).message());
+    }
+
+    errno = 0;
+    std::ifstream stream(file, std::ios::binary);
+    if (!stream) {
+        ThrowCannotOpen(path, LastErrorText());
+    }
+    std::string bytes;
+    const std::uintmax_t size = std::filesystem::file_size(file, error);
+    if (!error) {
+        bytes.reserve(static_cast<std::size_t>(size));
+    }
+    // Read in blocks rather than trusting the size: special files report 0.
+    char block[65536];
+    while (stream.read(block, sizeof block) || stream.gcount() > 0) {
+        bytes.append(block, static_cast<std::size_t>(stream.gcount()));
+    }
+    if (stream.bad()) {
+        ThrowCannotOpen(path, LastErrorText());
+    }
+    return bytes;
+}
+
+} // namespace mensurix
