@@ -1,0 +1,20 @@
+#pragma once
+
+#include "settings/settings.h"
+
+#include <cstdint>
+#include <string>
+
+namespace mensurix {
+
+// The settings in the file at `path`. Without a file the defaults apply and the language stays
+// `currentLanguage`; with one, a missing or non-integer value gives its default (language 7,
+// meaning not chosen) and the digits and the language are clamped into their ranges.
+Settings ReadSettings(const std::string& path, std::uint8_t currentLanguage);
+
+// Writes the four values key by key, keeping everything else in the file. Throws
+// FileError("Unable to write to <path>") at the first write that fails; later keys are not
+// written.
+void WriteSettings(const std::string& path, const Settings& settings);
+
+} // namespace mensurix

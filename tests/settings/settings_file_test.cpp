@@ -1,0 +1,143 @@
+#include "files/file_error.h"
+#include "files/read_file_bytes.h"
+#include "scratch_directory.h"
+#include "settings/settings_file.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace mensurix {
+
+void PrintTo(const Settings& s, std::ostream* out) {
+    *out << "{Digits " << s.Digits << ", Separators " << s.Separators << ", Class " << s.Class
+         << ", Language " << int{s.Language} << "}";
+}
+
+namespace {
+
+// Options as a hand-edited file would hold them, every key present unless overridden.
+std::string OptionsFile(const std::string& options, const std::string& language = "Default=3") {
+    return "[OPTIONS]\n" + options + "\n[LANGUAGE]\n" + language + "\n";
+}
+
+TEST(ReadSettings, DefaultsAndRanges) {
+    struct Case {
+        const char* name;
+        std::optional<std::string> contents; // nullopt: no file
+        std::uint8_t currentLanguage;
+        Settings expected;
+    };
+    const std::vector<Case> cases = {
+        {"no file keeps the current language", std::nullopt, 0, {8, true, 0, 0}},
+        {"no file keeps a non-zero current language", std::nullopt, 4, {8, true, 0, 4}},
+        {"empty file: language not chosen", "", 4, {8, true, 0, 7}},
+        {"all values",
+         "[OPTIONS]\nDigits=12\nSeparators=0\nClass=5\n[LANGUAGE]\nDefault=2\n",
+         0,
+         {12, false, 5, 2}},
+        {"no LANGUAGE section", "[OPTIONS]\nDigits=3\n", 0, {3, true, 0, 7}},
+        {"Default=9", OptionsFile("", "Default=9"), 0, {8, true, 0, 7}},
+        {"Default=-2", OptionsFile("", "Default=-2"), 3, {8, true, 0, 0}},
+        {"Default=abc", OptionsFile("", "Default=abc"), 0, {8, true, 0, 7}},
+        {"Digits=25", OptionsFile("Digits=25"), 0, {20, true, 0, 3}},
+        {"Digits=-3", OptionsFile("Digits=-3"), 0, {0, true, 0, 3}},
+        {"Digits=abc", OptionsFile("Digits=abc"), 0, {8, true, 0, 3}},
+        {"Digits=", OptionsFile("Digits="), 0, {8, true, 0, 3}},
+        {"Digits=0x0A", OptionsFile("Digits=0x0A"), 0, {10, true, 0, 3}},
+        {"Digits=$14", OptionsFile("Digits=$14"), 0, {20, true, 0, 3}},
+        {"Digits out of 32 bits", OptionsFile("Digits=4294967296"), 0, {8, true, 0, 3}},
+        {"Separators=0", OptionsFile("Separators=0"), 0, {8, false, 0, 3}},
+        {"Separators=2", OptionsFile("Separators=2"), 0, {8, true, 0, 3}},
+        {"Separators=yes", OptionsFile("Separators=yes"), 0, {8, true, 0, 3}},
+        {"Separators=-1", OptionsFile("Separators=-1"), 0, {8, true, 0, 3}},
+        {"Class=-1", OptionsFile("Class=-1"), 0, {8, true, -1, 3}},
+        {"Class far beyond any catalogue", OptionsFile("Class=99999"), 0, {8, true, 99999, 3}},
+        {"Class=x", OptionsFile("Class=x"), 0, {8, true, 0, 3}},
+        {"names in any case, blanks, quotes, CR LF",
+         "[options]\r\n  DIGITS = \"4\" \r\nseparators\t=\t0\r\n[Language]\r\ndefault=1\r\n",
+         0,
+         {4, false, 0, 1}},
+    };
+    for (const auto& row : cases) {
+        SCOPED_TRACE(row.name);
+        const ScratchDirectory directory;
+        const std::string path = row.contents ? directory.WriteFile("options.ini", *row.contents)
+                                              : directory.PathOf("options.ini");
+        EXPECT_EQ(ReadSettings(path, row.currentLanguage), row.expected);
+    }
+}
+
+TEST(WriteSettings, FreshFileHoldsTheFourKeysInOrder) {
+    const ScratchDirectory directory;
+    const std::string path = directory.PathOf("options.ini");
+    WriteSettings(path, Settings{});
+    EXPECT_EQ(ReadFileBytes(path), "[OPTIONS]\r\n"
+                                   "Digits=8\r\n"
+                                   "Separators=1\r\n"
+                                   "Class=0\r\n"
+                                   "[LANGUAGE]\r\n"
+                                   "Default=0\r\n");
+    EXPECT_EQ(directory.EntryNames(), "options.ini");
+}
+
+TEST(WriteSettings, ValuesReadBackUnchanged) {
+    const ScratchDirectory directory;
+    const std::string path = directory.PathOf("options.ini");
+    const std::vector<Settings> values = {{0, false, -1, 7}, {20, true, 12, 5}, {8, true, 0, 0}};
+    for (const Settings& value : values) {
+        WriteSettings(path, value);
+        EXPECT_EQ(ReadSettings(path, 0), value);
+    }
+}
+
+TEST(WriteSettings, HandEditedFileKeepsEveryOtherByte) {
+    const std::string handEdited = "; Written by hand\r\n"
+                                   "[Window]\r\n"
+                                   "Left=100\r\n"
+                                   "\r\n"
+                                   "  [ Options ]  \r\n"
+                                   "  digits\t=\t12  \r\n"
+                                   "Theme = \"dark\"\r\n"
+                                   "separators=0\r\n"
+                                   "\r\n"
+                                   "[language]\r\n"
+                                   "; 0 English, 7 ask\r\n"
+                                   "DEFAULT = 7\r\n"
+                                   "Extra=\xe9\xff\r\n";
+    const ScratchDirectory directory;
+    const std::string path = directory.WriteFile("options.ini", handEdited);
+    WriteSettings(path, Settings{4, true, -1, 2});
+    EXPECT_EQ(ReadFileBytes(path), "; Written by hand\r\n"
+                                   "[Window]\r\n"
+                                   "Left=100\r\n"
+                                   "\r\n"
+                                   "  [ Options ]  \r\n"
+                                   "digits=4\r\n"
+                                   "Theme = \"dark\"\r\n"
+                                   "separators=1\r\n"
+                                   "Class=-1\r\n"
+                                   "\r\n"
+                                   "[language]\r\n"
+                                   "; 0 English, 7 ask\r\n"
+                                   "DEFAULT=2\r\n"
+                                   "Extra=\xe9\xff\r\n");
+}
+
+TEST(WriteSettings, UnwritablePathFailsAtTheFirstKey) {
+    const ScratchDirectory directory;
+    const std::string path = directory.PathOf("missing/options.ini");
+    try {
+        WriteSettings(path, Settings{});
+        FAIL() << "no error";
+    } catch (const FileError& error) {
+        EXPECT_EQ(std::string(error.what()), "Unable to write to " + path);
+    }
+    EXPECT_EQ(directory.EntryNames(), "");
+}
+
+} // namespace
+} // namespace mensurix
