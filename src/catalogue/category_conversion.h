@@ -9,7 +9,7 @@
 
 namespace mensurix {
 
-// The typed value of unit `sourceIndex` brought into the category's base.
+// The typed value of `source` brought into the category's base.
 DecimalText BaseValue(const UnitEntry& source, std::string_view typed);
 
 // The unit's unrounded value for a value in the category's base.

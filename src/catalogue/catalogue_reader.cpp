@@ -1,0 +1,122 @@
+#include "catalogue/catalogue_reader.h"
+
+#include "files/read_file_bytes.h"
+
+namespace mensurix {
+namespace {
+
+constexpr std::string_view Utf8ByteOrderMark = "\xEF\xBB\xBF";
+
+// A line is blank when only bytes 1..32 remain (NUL already ended the text).
+bool IsBlankLine(std::string_view line) {
+    for (const char ch : line) {
+        if (static_cast<unsigned char>(ch) > 32) {
+            return false;
+        }
+    }
+    return true;
+}
+
+struct Split {
+    std::string_view before;
+    std::string_view after;
+    bool found;
+};
+
+Split SplitAtFirst(std::string_view text, char separator) {
+    const auto p = text.find(separator);
+    if (p == std::string_view::npos) {
+        return {text, {}, false};
+    }
+    return {text.substr(0, p), text.substr(p + 1), true};
+}
+
+bool StartsWithPlus(std::string_view field) {
+    return !field.empty() && field.front() == '+';
+}
+
+// Fills an entry from the text after the first '='. The last field always takes the rest of the
+// line, so any further '|' belongs to it.
+void ReadRightSide(std::string_view right, UnitEntry& entry) {
+    const auto first = SplitAtFirst(right, '|');
+    if (!first.found) {
+        if (StartsWithPlus(right)) {
+            entry.Offset = right.substr(1);
+            entry.OffsetFirst = true;
+        } else {
+            entry.FactorFromBase = right;
+        }
+        return;
+    }
+    const auto rest = SplitAtFirst(first.after, '|');
+    if (StartsWithPlus(first.before)) {
+        entry.Offset = first.before.substr(1);
+        entry.OffsetFirst = true;
+        entry.FactorFromBase = rest.before;
+        if (rest.found) {
+            entry.FactorToBase = rest.after;
+        }
+        return;
+    }
+    entry.FactorFromBase = first.before;
+    entry.FactorToBase = rest.before;
+    if (rest.found && StartsWithPlus(rest.after)) {
+        entry.Offset = rest.after.substr(1);
+    }
+}
+
+UnitEntry ReadUnitLine(std::string_view line) {
+    UnitEntry entry;
+    const auto sides = SplitAtFirst(line, '=');
+    if (!sides.found) {
+        return entry;
+    }
+    auto name = sides.before;
+    if (!name.empty() && name.front() == '*') {
+        entry.IsDefault = true;
+        name.remove_prefix(1);
+    }
+    entry.Name = name;
+    ReadRightSide(sides.after, entry);
+    return entry;
+}
+
+} // namespace
+
+UnitCatalogue ParseCatalogue(std::string_view bytes) {
+    bytes = bytes.substr(0, bytes.find('\0'));
+    // A file saved by a Windows editor starts with a byte-order mark, which would otherwise turn
+    // the first header into a unit line and lose the first category.
+    if (bytes.substr(0, Utf8ByteOrderMark.size()) == Utf8ByteOrderMark) {
+        bytes.remove_prefix(Utf8ByteOrderMark.size());
+    }
+    UnitCatalogue catalogue;
+    while (!bytes.empty()) {
+        const auto end = bytes.find_first_of("\r\n");
+        const auto line = bytes.substr(0, end);
+        if (end == std::string_view::npos) {
+            bytes = {};
+        } else {
+            const bool crlf =
+                bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n';
+            bytes.remove_prefix(end + (crlf ? 2 : 1));
+        }
+        if (IsBlankLine(line)) {
+            continue;
+        }
+        if (line.front() == '[') {
+            // The name drops the first and the last character, whatever the last one is.
+            catalogue.push_back(
+                {std::string(line.substr(1, line.size() >= 2 ? line.size() - 2 : 0)), {}});
+        } else if (!catalogue.empty()) {
+            catalogue.back().Units.push_back(ReadUnitLine(line));
+        }
+    }
+    return catalogue;
+}
+
+UnitCatalogue ReadCatalogueFile(const std::string& path) {
+    return ParseCatalogue(ReadFileBytes(path));
+}
+
+} // namespace mensurix
