@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+namespace mensurix {
+
+// Language indexes as stored in options.ini: 0 English, 1 Spanish, 2 German, 3 Italian,
+// 4 French, 5 Chinese, 6 Japanese (both shown in English), 7 not chosen yet.
+constexpr std::uint8_t LanguageEnglish = 0;
+constexpr std::uint8_t LanguageNotChosen = 7;
+
+// The language index for the English name of a locale's language ("German", "Japanese", ...);
+// 7 when no known name is contained in it.
+std::uint8_t LanguageFromLocaleName(std::string_view englishName);
+
+// What an index shows: the language file relative to the program directory and the index of
+// the language menu item that is checked (0 English ... 4 French).
+struct LanguageFile {
+    std::string_view RelativePath;
+    int MenuItem;
+};
+
+LanguageFile LanguageFileFor(std::uint8_t index);
+
+} // namespace mensurix
