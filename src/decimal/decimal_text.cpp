@@ -27,7 +27,9 @@ std::string_view TrimBlanks(std::string_view text) {
     return text;
 }
 
-int DigitValue(char ch) { return ch >= '0' && ch <= '9' ? ch - '0' : 0; }
+int DigitValue(char ch) {
+    return ch >= '0' && ch <= '9' ? ch - '0' : 0;
+}
 
 std::string CanonicalMagnitude(std::string_view text) {
     std::string r;

@@ -45,12 +45,16 @@ private:
         return run;
     }
 
-    int Between(int low, int high) { return std::uniform_int_distribution<int>(low, high)(engine_); }
+    int Between(int low, int high) {
+        return std::uniform_int_distribution<int>(low, high)(engine_);
+    }
 
     std::mt19937 engine_;
 };
 
-bool IsZero(const oracle::Exact& value) { return value.scaled == 0; }
+bool IsZero(const oracle::Exact& value) {
+    return value.scaled == 0;
+}
 
 TEST(DecimalOracle, ArithmeticAgreesWithAnExactModel) {
     OperandGenerator generator(20261208);

@@ -102,7 +102,10 @@ TEST(IsDecimalNumber, AcceptsOnlyPlainDecimals) {
 TEST(TrimBlanks, RemovesCodesUpTo32AtBothEndsOnly) {
     EXPECT_EQ(TrimBlanks(std::string("\0\t 7 \r\n\x1f", 8)), "7");
     EXPECT_EQ(TrimBlanks(" 1 2 "), "1 2");
-    EXPECT_EQ(TrimBlanks("\xa0" "5"), "\xa0" "5");
+    EXPECT_EQ(TrimBlanks("\xa0"
+                         "5"),
+              "\xa0"
+              "5");
     EXPECT_EQ(TrimBlanks("   "), "");
 }
 

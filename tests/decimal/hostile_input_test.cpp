@@ -20,7 +20,9 @@ TEST(HostileInput, AnyBytesGiveAText) {
     }
     const std::vector<std::string> operands = {
         everyByte,
-        std::string("1\0" "2", 3),
+        std::string("1\0"
+                    "2",
+                    3),
         "\xff\xfe\x80.\x81",
         Megabyte,
         std::string(1 << 20, '-'),
@@ -44,8 +46,15 @@ TEST(HostileInput, DegenerateOperandsComputeAsZero) {
     EXPECT_EQ(DecimalMultiply(Megabyte, Megabyte), "0");
     EXPECT_EQ(DecimalMultiply(std::string(1 << 20, '-'), std::string(1 << 20, '-')), "0");
     EXPECT_EQ(DecimalSubtract(std::string(1 << 20, '-'), "1"), "-1");
-    EXPECT_EQ(DecimalAdd(std::string("1\0" "2", 3), "0"), "102");
-    EXPECT_EQ(DecimalAdd("\xe9" "5", "1"), "6");
+    EXPECT_EQ(DecimalAdd(std::string("1\0"
+                                     "2",
+                                     3),
+                         "0"),
+              "102");
+    EXPECT_EQ(DecimalAdd("\xe9"
+                         "5",
+                         "1"),
+              "6");
 }
 
 TEST(HostileInput, RoundingAMegabyteOfNinesCarriesThrough) {
