@@ -1,0 +1,41 @@
+#include "catalogue/catalogue_reader.h"
+#include "catalogue/category_conversion.h"
+#include "decimal/decimal_round.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+const mensurix::UnitCategory& LargestShippedCategory() {
+    static const auto catalogue = mensurix::ReadCatalogueFile(MENSURIX_DATA_DIR "/Units.dat");
+    const mensurix::UnitCategory* largest = &catalogue.at(0);
+    for (const auto& category : catalogue) {
+        if (category.Units.size() > largest->Units.size()) {
+            largest = &category;
+        }
+    }
+    return *largest;
+}
+
+// One typed value of 20 digits through the largest category, rounded for display as the window
+// does.
+void BM_ConvertLargestCategory(benchmark::State& state) {
+    const auto& category = LargestShippedCategory();
+    state.counters["units"] = static_cast<double>(category.Units.size());
+    for (auto _ : state) {
+        const auto results = mensurix::ConvertAcrossCategory(category, 3, "1234567890.1234567891");
+        for (const auto& result : results) {
+            benchmark::DoNotOptimize(mensurix::DecimalRound(result, 8, true));
+        }
+    }
+}
+BENCHMARK(BM_ConvertLargestCategory)->Unit(benchmark::kMicrosecond);
+
+void BM_ReadShippedCatalogue(benchmark::State& state) {
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(mensurix::ReadCatalogueFile(MENSURIX_DATA_DIR "/Units.dat"));
+    }
+}
+BENCHMARK(BM_ReadShippedCatalogue)->Unit(benchmark::kMicrosecond);
+
+} // namespace
