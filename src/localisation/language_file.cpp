@@ -3,11 +3,6 @@
 #include "profile/profile_file.h"
 
 namespace mensurix {
-namespace {
-
-constexpr std::size_t KeyNameBufferSize = 16384;
-
-} // namespace
 
 LanguageMessages ReadLanguageMessages(const std::string& path) {
     const ProfileFile file(path);
@@ -16,20 +11,7 @@ LanguageMessages ReadLanguageMessages(const std::string& path) {
 }
 
 std::vector<std::string> ReadComponentSection(const std::string& path) {
-    const ProfileFile file(path);
-    std::vector<std::string> lines = file.ReadSectionLines("FrmConvert");
-    // Each name takes its length plus a terminating zero, and the list ends with one more zero.
-    std::size_t used = 1;
-    std::size_t kept = 0;
-    for (const auto& line : lines) {
-        used += line.find('=') + 1;
-        if (used > KeyNameBufferSize) {
-            break;
-        }
-        ++kept;
-    }
-    lines.resize(kept);
-    return lines;
+    return ProfileFile(path).ReadSectionLines("FrmConvert");
 }
 
 } // namespace mensurix

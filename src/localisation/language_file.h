@@ -13,8 +13,8 @@ struct LanguageMessages {
 
 LanguageMessages ReadLanguageMessages(const std::string& path);
 
-// The component section as "key=value" lines in file order. As with the Windows profile API,
-// the key names of one section share a 16384-byte buffer: names beyond it are not read.
+// The component section as "key=value" lines in file order; as with the Windows profile API,
+// key names beyond the first 16384 bytes of names are not read.
 std::vector<std::string> ReadComponentSection(const std::string& path);
 
 } // namespace mensurix
