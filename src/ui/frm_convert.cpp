@@ -1,0 +1,121 @@
+#include "ui/frm_convert.h"
+
+#include "localisation/language_choice.h"
+
+#include "ui/program_dir.h"
+#include "ui/program_identity.h"
+#include "ui/shadow/form_shadow.h"
+#include "ui/shadow/window_shape.h"
+#include "ui/t_label.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QScreen>
+#include <QSpinBox>
+#include <QTableWidget>
+
+#include <utility>
+
+namespace mensurix {
+namespace {
+
+// The drop shadow's steel blue, as a 00BBGGRR colour value.
+constexpr std::uint32_t ShadowColorRef = 10582346;
+constexpr int ResultColumnWidth = 316;
+
+} // namespace
+
+TFrmConvert::TFrmConvert(FrmConvertServices services) : services_(std::move(services)) {
+    CreateComponents();
+    ConnectHandlers();
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        move(screen->availableGeometry().center() - rect().center());
+    }
+    FormCreate();
+}
+
+TFrmConvert::~TFrmConvert() {
+    FormDestroy();
+    delete shadow_;
+}
+
+void TFrmConvert::FormCreate() {
+    try {
+        QGuiApplication::setApplicationDisplayName(ApplicationTitle);
+        Label7->SetCaption(ApplicationTitle);
+        programDir_ = services_.ProgramDir.empty() ? GetProgramDir() : services_.ProgramDir;
+        StringGridUnit->setColumnWidth(1, ResultColumnWidth);
+        resultTexts_.clear();
+        ApplyWindowRegion();
+        shadow_ = new TFormShadow();
+        shadow_->SetOwnerForm(this);
+        shadow_->SetShadowColor(ShadowColorRef);
+        LoadCatalogue(programDir_ + "Units.dat");
+        LoadSettings();
+        if (currentLanguage_ == LanguageNotChosen) {
+            currentLanguage_ = DetectLanguage();
+        }
+        SwitchLanguage(currentLanguage_);
+    } catch (const std::exception& error) {
+        ReportError(error);
+    }
+}
+
+void TFrmConvert::FormDestroy() {
+    if (destroyed_) {
+        return;
+    }
+    destroyed_ = true;
+    try {
+        ClearCatalogue(unitCatalogue_);
+        unitNames_.clear();
+        resultTexts_.clear();
+        SaveSettings();
+    } catch (const std::exception& error) {
+        ReportError(error);
+    }
+}
+
+void TFrmConvert::ApplyWindowRegion() {
+    setMask(RoundRectRegion(FS->x() + 1, FS->y() + 1, FS->x() + FS->width(), FS->y() + FS->height(),
+                            9, 9));
+    winId();
+}
+
+void TFrmConvert::ReportError(const std::exception& error) const {
+    QString message = QString::fromUtf8(error.what());
+    // Like the framework's error box: a full stop after a message that does not end in one.
+    if (!message.isEmpty() && message.back() > QLatin1Char('.')) {
+        message += QLatin1Char('.');
+    }
+    services_.ReportError(message);
+}
+
+void TFrmConvert::showEvent(QShowEvent* event) {
+    ComboBoxFrom->setFocus();
+    WMShowWindow(true);
+    QWidget::showEvent(event);
+}
+
+void TFrmConvert::hideEvent(QHideEvent* event) {
+    WMShowWindow(false);
+    QWidget::hideEvent(event);
+}
+
+void TFrmConvert::WMShowWindow(bool shown) {
+    if (shadow_ != nullptr) {
+        shadow_->SetShadowVisible(shown);
+    }
+}
+
+void TFrmConvert::closeEvent(QCloseEvent* event) {
+    delete shadow_;
+    shadow_ = nullptr;
+    QWidget::closeEvent(event);
+}
+
+} // namespace mensurix

@@ -1,0 +1,152 @@
+#pragma once
+
+#include "catalogue/unit_catalogue.h"
+#include "decimal/decimal_text.h"
+#include "ui/component_lookup.h"
+#include "ui/frm_convert_services.h"
+
+#include <QPoint>
+#include <QStringList>
+#include <QWidget>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class QAction;
+class QActionGroup;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QSpinBox;
+class QTableWidget;
+
+namespace mensurix {
+
+class TFormShadow;
+class TImageButton;
+class TLabel;
+class TSeparator;
+class TUrlLabel;
+
+// The converter's only window. Its components carry the names that language files address;
+// the handlers are thin: the arithmetic, the catalogue, the settings and the language files are
+// read by the Qt-free core.
+class TFrmConvert : public QWidget {
+    Q_OBJECT
+public:
+    explicit TFrmConvert(FrmConvertServices services = DefaultServices());
+    ~TFrmConvert() override;
+
+    // Start-up and shut-down.
+    void FormCreate();
+    void FormDestroy();
+
+    // Catalogue, conversion and selection.
+    void LoadCatalogue(const std::string& fileName);
+    void RecalculateTable(int fractionDigits);
+    void ComboBoxUnitsChange();
+    void ComboBoxFromChange();
+    void EditValueChange();
+    void SpinEditDecChange();
+
+    // Settings.
+    void LoadSettings();
+    void SaveSettings();
+
+    // Language.
+    void ApplyMessages(const std::string& path);
+    void ApplyLanguageFile(const std::string& path);
+    void SwitchLanguage(std::uint8_t index);
+    std::uint8_t DetectLanguage() const;
+    void Label28Click();
+    void PM_EnglishClick(QAction* item);
+
+    // Window interaction.
+    void BtnSysMinSizeClick();
+    void BtnSysCloseClick();
+    void StringGridUnitMouseDown(Qt::MouseButton button, const QPoint& position);
+    void PM_CopyClick();
+    void RzURLLabel2Click(const QString& address);
+
+    const std::string& ProgramDir() const { return programDir_; }
+    const std::vector<DecimalText>& ResultTexts() const { return resultTexts_; }
+    const UnitCatalogue& Catalogue() const { return unitCatalogue_; }
+    std::uint8_t CurrentLanguage() const { return currentLanguage_; }
+    TFormShadow* Shadow() const { return shadow_; }
+    QPoint PopupCell() const { return {popupCellCol_, popupCellRow_}; }
+    const ComponentList& Components() const { return components_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void CreateComponents();
+    void ConnectHandlers();
+    void ApplyWindowRegion();
+    void WMShowWindow(bool shown);
+    void ReportError(const std::exception& error) const;
+    void ShowCategoryCaption();
+    QString CellText(int column, int row) const;
+    void SetCellText(int column, int row, const QString& text);
+    void WriteUnitName(int row);
+    bool Label5MouseEvent(QEvent* event);
+
+    FrmConvertServices services_;
+
+    // Components, in the order the form declares them.
+    QComboBox* ComboBoxUnits = nullptr;
+    QComboBox* ComboBoxFrom = nullptr;
+    QTableWidget* StringGridUnit = nullptr;
+    QLineEdit* EditValue = nullptr;
+    QSpinBox* SpinEditDec = nullptr;
+    QCheckBox* CheckBoxDouHao = nullptr;
+    TLabel* Label1 = nullptr;
+    QLabel* FS = nullptr;
+    TImageButton* BtnSysMinSize = nullptr;
+    TImageButton* BtnSysClose = nullptr;
+    TLabel* Label2 = nullptr;
+    TLabel* Label3 = nullptr;
+    TSeparator* RzSeparator1 = nullptr;
+    TLabel* RzLabel1 = nullptr;
+    TLabel* Label4 = nullptr;
+    TLabel* Label5 = nullptr;
+    TUrlLabel* RzURLLabel2 = nullptr;
+    TLabel* Label6 = nullptr;
+    TLabel* Label7 = nullptr;
+    QMenu* PopupMenu1 = nullptr;
+    QAction* PM_Copy = nullptr;
+    QLineEdit* EditClipboard = nullptr;
+    TLabel* Label28 = nullptr;
+    QMenu* PopupMenuView = nullptr;
+    QActionGroup* LanguageGroup = nullptr;
+    QAction* PM_English = nullptr;
+    QAction* PM_Spanish = nullptr;
+    QAction* PM_German = nullptr;
+    QAction* PM_Italian = nullptr;
+    QAction* PM_French = nullptr;
+
+    // The window's own state.
+    ComponentList components_;
+    UnitCatalogue unitCatalogue_;
+    std::vector<QStringList> unitNames_; // the catalogue's unit names as shown, per category
+    std::vector<DecimalText> resultTexts_;
+    TFormShadow* shadow_ = nullptr;
+    std::int32_t popupCellCol_ = 0;
+    std::int32_t popupCellRow_ = 0;
+    std::string programDir_;
+    std::uint8_t currentLanguage_ = 0;
+    QAction* checkedLanguageItem_ = nullptr;
+    bool destroyed_ = false;
+
+    // The caption strip moves the window itself where the window system refuses a system move.
+    bool dragging_ = false;
+    QPoint dragOffset_;
+};
+
+} // namespace mensurix

@@ -1,0 +1,159 @@
+#include "ui/frm_convert.h"
+
+#include "catalogue/catalogue_reader.h"
+#include "catalogue/category_conversion.h"
+#include "decimal/decimal_round.h"
+#include "ui/t_label.h"
+#include "ui/text_bytes.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QSpinBox>
+#include <QTableWidget>
+
+namespace mensurix {
+namespace {
+
+QString DisplayText(const std::string& rounded) {
+    return QString::fromLatin1(rounded.data(), static_cast<qsizetype>(rounded.size()));
+}
+
+} // namespace
+
+void TFrmConvert::LoadCatalogue(const std::string& fileName) {
+    ClearCatalogue(unitCatalogue_);
+    unitNames_.clear();
+    ComboBoxUnits->clear();
+    unitCatalogue_ = ReadCatalogueFile(fileName);
+    // Names are turned into display text once here, not at every recalculation.
+    unitNames_.reserve(unitCatalogue_.size());
+    QStringList categories;
+    for (const auto& category : unitCatalogue_) {
+        QStringList names;
+        names.reserve(static_cast<qsizetype>(category.Units.size()));
+        for (const auto& unit : category.Units) {
+            names.append(TextFromBytes(unit.Name));
+        }
+        unitNames_.push_back(std::move(names));
+        categories.append(TextFromBytes(category.Name));
+    }
+    ComboBoxUnits->addItems(categories);
+    ComboBoxUnits->setCurrentIndex(-1);
+}
+
+QString TFrmConvert::CellText(int column, int row) const {
+    const QTableWidgetItem* item = StringGridUnit->item(row, column);
+    return item == nullptr ? QString() : item->text();
+}
+
+void TFrmConvert::SetCellText(int column, int row, const QString& text) {
+    QTableWidgetItem* item = StringGridUnit->item(row, column);
+    if (item == nullptr) {
+        item = new QTableWidgetItem();
+        if (column == 0) {
+            // The unit column is the grid's fixed column: drawn like a heading, never selected.
+            item->setFlags(Qt::ItemIsEnabled);
+            item->setBackground(palette().button());
+        } else {
+            item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+        }
+        StringGridUnit->setItem(row, column, item);
+    }
+    item->setText(text);
+}
+
+void TFrmConvert::WriteUnitName(int row) {
+    const QString& name = unitNames_[static_cast<std::size_t>(ComboBoxUnits->currentIndex())][row];
+    if (CellText(0, row) != name) {
+        SetCellText(0, row, name);
+    }
+}
+
+void TFrmConvert::RecalculateTable(int fractionDigits) {
+    const int categoryIndex = ComboBoxUnits->currentIndex();
+    if (categoryIndex < 0 || static_cast<std::size_t>(categoryIndex) >= unitCatalogue_.size()) {
+        return;
+    }
+    const UnitCategory& category = unitCatalogue_[static_cast<std::size_t>(categoryIndex)];
+    const int rows = static_cast<int>(category.Units.size());
+    const int sourceIndex = ComboBoxFrom->currentIndex();
+    const std::string typed = BytesFromText(EditValue->text());
+    // A source list replaced by a language file may hold more items than the category has units.
+    const bool valid = sourceIndex >= 0 && sourceIndex < rows && IsDecimalNumber(typed);
+    if (!valid) {
+        for (int row = 0; row < rows; ++row) {
+            WriteUnitName(row);
+            SetCellText(1, row, QString());
+        }
+        resultTexts_.clear();
+        return;
+    }
+    resultTexts_ = ConvertAcrossCategory(category, static_cast<std::size_t>(sourceIndex), typed);
+    const bool group = CheckBoxDouHao->isChecked();
+    for (int row = 0; row < rows; ++row) {
+        WriteUnitName(row);
+        SetCellText(1, row,
+                    DisplayText(DecimalRound(resultTexts_[static_cast<std::size_t>(row)],
+                                             fractionDigits, group)));
+    }
+}
+
+void TFrmConvert::ShowCategoryCaption() {
+    const int index = ComboBoxUnits->currentIndex();
+    if (index < 0 || static_cast<std::size_t>(index) >= unitCatalogue_.size()) {
+        RzLabel1->SetCaption("    ");
+        return;
+    }
+    // The shown text, so that a translated category list shows the translated name.
+    RzLabel1->SetCaption(" " + ComboBoxUnits->currentText() + "    ");
+}
+
+void TFrmConvert::ComboBoxUnitsChange() {
+    ComboBoxFrom->setCurrentIndex(-1);
+    ComboBoxFrom->clear();
+    ShowCategoryCaption();
+    const int index = ComboBoxUnits->currentIndex();
+    if (index < 0 || static_cast<std::size_t>(index) >= unitCatalogue_.size()) {
+        return;
+    }
+    const UnitCategory& category = unitCatalogue_[static_cast<std::size_t>(index)];
+    const QStringList& names = unitNames_[static_cast<std::size_t>(index)];
+    const int rows = static_cast<int>(category.Units.size());
+    StringGridUnit->setRowCount(1);
+    StringGridUnit->setRowCount(qMax(1, rows));
+    if (rows == 0) {
+        // The grid keeps one row; an empty category shows it empty rather than stale.
+        SetCellText(0, 0, QString());
+        SetCellText(1, 0, QString());
+    }
+    int defaultRow = -1;
+    ComboBoxFrom->addItems(names);
+    for (int row = 0; row < rows; ++row) {
+        SetCellText(0, row, names[row]);
+        if (defaultRow == -1 && category.Units[static_cast<std::size_t>(row)].IsDefault) {
+            defaultRow = row;
+        }
+    }
+    ComboBoxFrom->setCurrentIndex(defaultRow);
+    RecalculateTable(SpinEditDec->value());
+}
+
+void TFrmConvert::ComboBoxFromChange() {
+    RecalculateTable(SpinEditDec->value());
+}
+
+void TFrmConvert::EditValueChange() {
+    RecalculateTable(SpinEditDec->value());
+}
+
+void TFrmConvert::SpinEditDecChange() {
+    const int digits = SpinEditDec->value();
+    const bool group = CheckBoxDouHao->isChecked();
+    for (std::size_t row = 0; row < resultTexts_.size(); ++row) {
+        SetCellText(1, static_cast<int>(row),
+                    DisplayText(DecimalRound(resultTexts_[row], digits, group)));
+    }
+}
+
+} // namespace mensurix

@@ -1,0 +1,132 @@
+#include "ui/frm_convert.h"
+
+#include "ui/t_image_button.h"
+#include "ui/t_label.h"
+#include "ui/t_url_label.h"
+
+#include <QAbstractItemModel>
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QWindow>
+
+namespace mensurix {
+
+void TFrmConvert::ConnectHandlers() {
+    // The lists report only the user's choices; a selection set by the program raises nothing.
+    connect(ComboBoxUnits, &QComboBox::activated, this, [this] { ComboBoxUnitsChange(); });
+    connect(ComboBoxFrom, &QComboBox::activated, this, [this] { ComboBoxFromChange(); });
+    connect(EditValue, &QLineEdit::textChanged, this, [this] { EditValueChange(); });
+    connect(SpinEditDec, &QSpinBox::valueChanged, this, [this] { SpinEditDecChange(); });
+    connect(CheckBoxDouHao, &QCheckBox::toggled, this, [this] { SpinEditDecChange(); });
+    // A language file that renames the categories keeps the selection; the heading follows
+    // the new name of the selected one.
+    connect(ComboBoxUnits->model(), &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex& topLeft, const QModelIndex& bottomRight) {
+                const int selected = ComboBoxUnits->currentIndex();
+                if (selected >= topLeft.row() && selected <= bottomRight.row()) {
+                    ShowCategoryCaption();
+                }
+            });
+    connect(BtnSysMinSize, &QAbstractButton::clicked, this, [this] { BtnSysMinSizeClick(); });
+    connect(BtnSysClose, &QAbstractButton::clicked, this, [this] { BtnSysCloseClick(); });
+    connect(PM_Copy, &QAction::triggered, this, [this] { PM_CopyClick(); });
+    connect(RzURLLabel2, &TUrlLabel::LinkRequested, this,
+            [this](const QString& address) { RzURLLabel2Click(address); });
+    for (QAction* item : {PM_English, PM_Spanish, PM_German, PM_Italian, PM_French}) {
+        connect(item, &QAction::triggered, this, [this, item] { PM_EnglishClick(item); });
+    }
+    Label5->installEventFilter(this);
+    Label28->installEventFilter(this);
+}
+
+bool TFrmConvert::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Label5) {
+        return Label5MouseEvent(event);
+    }
+    if (watched == Label28 && event->type() == QEvent::MouseButtonRelease) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::LeftButton &&
+            Label28->rect().contains(mouse->position().toPoint())) {
+            Label28Click();
+        }
+        return false;
+    }
+    if (watched == StringGridUnit->viewport() && event->type() == QEvent::MouseButtonPress) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::RightButton) {
+            StringGridUnitMouseDown(mouse->button(), mouse->position().toPoint());
+            // The grid's own right-click would move its selection, even on the unit column.
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+bool TFrmConvert::Label5MouseEvent(QEvent* event) {
+    switch (event->type()) {
+    case QEvent::MouseButtonPress: {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        const bool systemMove = windowHandle() != nullptr && windowHandle()->startSystemMove();
+        dragging_ = !systemMove;
+        dragOffset_ = mouse->globalPosition().toPoint() - pos();
+        return true;
+    }
+    case QEvent::MouseMove:
+        if (dragging_) {
+            move(static_cast<QMouseEvent*>(event)->globalPosition().toPoint() - dragOffset_);
+        }
+        return dragging_;
+    case QEvent::MouseButtonRelease: {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->buttons() == Qt::NoButton) {
+            dragging_ = false;
+        }
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+void TFrmConvert::BtnSysMinSizeClick() {
+    showMinimized();
+}
+
+void TFrmConvert::BtnSysCloseClick() {
+    close();
+}
+
+void TFrmConvert::StringGridUnitMouseDown(Qt::MouseButton button, const QPoint& position) {
+    if (button != Qt::RightButton) {
+        return;
+    }
+    const int row = StringGridUnit->rowAt(position.y());
+    const int column = StringGridUnit->columnAt(position.x());
+    if (row < 0 || column != 1) {
+        return;
+    }
+    StringGridUnit->setCurrentCell(row, column, QItemSelectionModel::ClearAndSelect);
+    popupCellCol_ = column;
+    popupCellRow_ = row;
+    PopupMenu1->popup(StringGridUnit->viewport()->mapToGlobal(position));
+}
+
+void TFrmConvert::PM_CopyClick() {
+    // Through the hidden edit box, like a user's copy: an empty text selects nothing and
+    // leaves the clipboard as it was.
+    EditClipboard->setText(CellText(popupCellCol_, popupCellRow_));
+    EditClipboard->selectAll();
+    EditClipboard->copy();
+}
+
+void TFrmConvert::RzURLLabel2Click(const QString& address) {
+    services_.OpenUrl(address);
+}
+
+} // namespace mensurix

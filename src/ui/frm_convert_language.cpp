@@ -1,0 +1,69 @@
+#include "ui/frm_convert.h"
+
+#include "localisation/component_line.h"
+#include "localisation/language_choice.h"
+#include "localisation/language_file.h"
+#include "localisation/replace_all.h"
+#include "ui/program_identity.h"
+#include "ui/property_registry.h"
+#include "ui/t_label.h"
+#include "ui/t_url_label.h"
+#include "ui/text_bytes.h"
+
+#include <QAction>
+#include <QMenu>
+
+#include <array>
+
+namespace mensurix {
+
+void TFrmConvert::ApplyMessages(const std::string& path) {
+    const LanguageMessages messages = ReadLanguageMessages(path);
+    RzURLLabel2->SetCaption(TextFromBytes(ReplaceAll(messages.Homepage, "%1", HomepageAddress)));
+    RzURLLabel2->SetUrl(HomepageAddress);
+    Label6->SetCaption(TextFromBytes(ReplaceAll(messages.CopyRight, "%1", CopyrightHolderText)));
+}
+
+void TFrmConvert::ApplyLanguageFile(const std::string& path) {
+    // The first line that fails ends the file silently; the lines before it stay applied.
+    try {
+        for (const std::string& text : ReadComponentSection(path)) {
+            const ComponentLine line = CutComponentLine(text);
+            SetPropertyByName(components_.Find(line.Component), line.Property, line.Value);
+        }
+    } catch (const std::exception&) {
+    }
+}
+
+void TFrmConvert::SwitchLanguage(std::uint8_t index) {
+    currentLanguage_ = index;
+    Label28->show();
+    Label28->setCursor(RzURLLabel2->cursor());
+    const LanguageFile file = LanguageFileFor(index);
+    const std::array<QAction*, 5> items = {PM_English, PM_Spanish, PM_German, PM_Italian,
+                                           PM_French};
+    checkedLanguageItem_ = items[static_cast<std::size_t>(file.MenuItem)];
+    checkedLanguageItem_->setChecked(true);
+    const std::string path = programDir_ + std::string(file.RelativePath);
+    ApplyMessages(path);
+    ApplyLanguageFile(path);
+}
+
+std::uint8_t TFrmConvert::DetectLanguage() const {
+    return LanguageFromLocaleName(services_.LocaleLanguageName());
+}
+
+void TFrmConvert::Label28Click() {
+    PopupMenuView->popup(Label28->mapToGlobal(QPoint(0, Label28->height())));
+}
+
+void TFrmConvert::PM_EnglishClick(QAction* item) {
+    const int tag = item->property("Tag").toInt();
+    if (tag != currentLanguage_ && tag >= 0 && tag <= 255) {
+        SwitchLanguage(static_cast<std::uint8_t>(tag));
+    }
+    // The menu checks an item only through a language switch, not by the click itself.
+    checkedLanguageItem_->setChecked(true);
+}
+
+} // namespace mensurix

@@ -1,0 +1,333 @@
+#include "ui/property_registry.h"
+
+#include "localisation/component_line.h"
+#include "profile/ascii_case.h"
+#include "profile/integer_text.h"
+#include "ui/frm_convert.h"
+#include "ui/t_image_button.h"
+#include "ui/t_label.h"
+#include "ui/t_url_label.h"
+#include "ui/text_bytes.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QSpinBox>
+#include <QTableWidget>
+
+#include <array>
+#include <stdexcept>
+#include <string>
+
+namespace mensurix {
+namespace {
+
+// The kinds of component that language files address; each property applies to some of them.
+enum Component : unsigned {
+    Window = 1U << 0,
+    Label = 1U << 1,
+    LinkLabel = 1U << 2,
+    Picture = 1U << 3,
+    Separator = 1U << 4,
+    ImageButton = 1U << 5,
+    CheckBox = 1U << 6,
+    Edit = 1U << 7,
+    SpinEdit = 1U << 8,
+    ComboBox = 1U << 9,
+    Grid = 1U << 10,
+    Menu = 1U << 11,
+    MenuItem = 1U << 12,
+};
+
+constexpr unsigned AnyLabel = Label | LinkLabel;
+constexpr unsigned AnyControl = Label | LinkLabel | Picture | Separator | ImageButton | CheckBox |
+                                Edit | SpinEdit | ComboBox | Grid;
+constexpr unsigned Everything = Window | AnyControl | Menu | MenuItem;
+
+unsigned ComponentOf(const QObject* object) {
+    if (qobject_cast<const TFrmConvert*>(object) != nullptr) {
+        return Window;
+    }
+    if (qobject_cast<const TUrlLabel*>(object) != nullptr) {
+        return LinkLabel;
+    }
+    if (qobject_cast<const TLabel*>(object) != nullptr) {
+        return Label;
+    }
+    if (qobject_cast<const QLabel*>(object) != nullptr) {
+        return Picture;
+    }
+    if (qobject_cast<const TImageButton*>(object) != nullptr) {
+        return ImageButton;
+    }
+    if (qobject_cast<const QCheckBox*>(object) != nullptr) {
+        return CheckBox;
+    }
+    if (qobject_cast<const QLineEdit*>(object) != nullptr) {
+        return Edit;
+    }
+    if (qobject_cast<const QSpinBox*>(object) != nullptr) {
+        return SpinEdit;
+    }
+    if (qobject_cast<const QComboBox*>(object) != nullptr) {
+        return ComboBox;
+    }
+    if (qobject_cast<const QTableWidget*>(object) != nullptr) {
+        return Grid;
+    }
+    if (qobject_cast<const QMenu*>(object) != nullptr) {
+        return Menu;
+    }
+    if (qobject_cast<const QAction*>(object) != nullptr) {
+        return MenuItem;
+    }
+    if (qobject_cast<const QWidget*>(object) != nullptr) {
+        return Separator;
+    }
+    return 0;
+}
+
+// A value as the setters take it: the text, and for integer properties its number.
+struct Value {
+    std::string_view bytes;
+    std::int32_t number = 0;
+    QString Text() const { return TextFromBytes(bytes); }
+};
+
+using Setter = void (*)(QObject*, const Value&);
+
+struct PublishedProperty {
+    std::string_view name;
+    unsigned components;
+    PropertyKind kind;
+    Setter set;
+};
+
+QWidget* AsWidget(QObject* object) {
+    return static_cast<QWidget*>(object);
+}
+
+void SetCaption(QObject* object, const Value& value) {
+    if (auto* label = qobject_cast<TLabel*>(object)) {
+        label->SetCaption(value.Text());
+    } else if (auto* button = qobject_cast<QAbstractButton*>(object)) {
+        button->setText(value.Text());
+    } else if (auto* item = qobject_cast<QAction*>(object)) {
+        item->setText(value.Text());
+    } else {
+        AsWidget(object)->setWindowTitle(value.Text());
+    }
+}
+
+void SetHint(QObject* object, const Value& value) {
+    if (auto* item = qobject_cast<QAction*>(object)) {
+        item->setToolTip(value.Text());
+    } else {
+        AsWidget(object)->setToolTip(value.Text());
+    }
+}
+
+void SetEditText(QObject* object, const Value& value) {
+    static_cast<QLineEdit*>(object)->setText(value.Text());
+}
+
+void SetUrl(QObject* object, const Value& value) {
+    static_cast<TUrlLabel*>(object)->SetUrl(value.Text());
+}
+
+// The list's own copy of the lines. With as many lines as before, the items are renamed in place
+// so that a translated category list keeps its selection.
+void SetItems(QObject* object, const Value& value) {
+    auto* list = static_cast<QComboBox*>(object);
+    QStringList items;
+    for (const auto& line : SplitListValue(value.bytes)) {
+        items.append(TextFromBytes(line));
+    }
+    if (items.size() == list->count()) {
+        for (int i = 0; i < items.size(); ++i) {
+            list->setItemText(i, items[i]);
+        }
+        return;
+    }
+    list->clear();
+    list->addItems(items);
+    list->setCurrentIndex(-1);
+}
+
+void SetLeft(QObject* object, const Value& value) {
+    auto* widget = AsWidget(object);
+    widget->move(value.number, widget->y());
+}
+
+void SetTop(QObject* object, const Value& value) {
+    auto* widget = AsWidget(object);
+    widget->move(widget->x(), value.number);
+}
+
+// Sizes from a file are used as given, clamped to what a widget can have.
+int WidgetExtent(std::int32_t number) {
+    return qBound(0, static_cast<int>(number), QWIDGETSIZE_MAX);
+}
+
+void SetWidth(QObject* object, const Value& value) {
+    auto* widget = AsWidget(object);
+    if (widget->isWindow()) {
+        widget->setFixedWidth(WidgetExtent(value.number));
+    } else {
+        widget->resize(WidgetExtent(value.number), widget->height());
+    }
+}
+
+void SetHeight(QObject* object, const Value& value) {
+    auto* widget = AsWidget(object);
+    if (widget->isWindow()) {
+        widget->setFixedHeight(WidgetExtent(value.number));
+    } else {
+        widget->resize(widget->width(), WidgetExtent(value.number));
+    }
+}
+
+void SetTag(QObject* object, const Value& value) {
+    object->setProperty("Tag", value.number);
+}
+
+// A colour value 00BBGGRR; system-colour codes (high byte set) keep the system's colours.
+void SetColor(QObject* object, const Value& value) {
+    const auto colorRef = static_cast<std::uint32_t>(value.number);
+    if ((colorRef & 0xFF000000U) != 0) {
+        return;
+    }
+    const QColor color(static_cast<int>(colorRef & 0xFFU),
+                       static_cast<int>((colorRef >> 8) & 0xFFU),
+                       static_cast<int>((colorRef >> 16) & 0xFFU));
+    auto* widget = AsWidget(object);
+    QPalette palette = widget->palette();
+    const bool filled = qobject_cast<QLineEdit*>(widget) ||
+                        qobject_cast<QAbstractSpinBox*>(widget) ||
+                        qobject_cast<QComboBox*>(widget) || qobject_cast<QTableWidget*>(widget);
+    palette.setColor(filled ? QPalette::Base : QPalette::Window, color);
+    widget->setPalette(palette);
+}
+
+// The framework's cursor numbers; unknown ones leave the cursor as it is.
+void SetCursor(QObject* object, const Value& value) {
+    constexpr std::array<Qt::CursorShape, 23> Shapes = {
+        Qt::ArrowCursor,     Qt::BlankCursor,        Qt::ArrowCursor,     Qt::CrossCursor,
+        Qt::IBeamCursor,     Qt::SizeAllCursor,      Qt::SizeBDiagCursor, Qt::SizeVerCursor,
+        Qt::SizeFDiagCursor, Qt::SizeHorCursor,      Qt::UpArrowCursor,   Qt::WaitCursor,
+        Qt::DragMoveCursor,  Qt::ForbiddenCursor,    Qt::SplitHCursor,    Qt::SplitVCursor,
+        Qt::DragCopyCursor,  Qt::WaitCursor,         Qt::ForbiddenCursor, Qt::BusyCursor,
+        Qt::WhatsThisCursor, Qt::PointingHandCursor, Qt::SizeAllCursor,
+    };
+    const auto index = -static_cast<std::int64_t>(value.number);
+    if (index < 0 || index >= static_cast<std::int64_t>(Shapes.size())) {
+        return;
+    }
+    if (index == 0) {
+        AsWidget(object)->unsetCursor();
+    } else {
+        AsWidget(object)->setCursor(Shapes[static_cast<std::size_t>(index)]);
+    }
+}
+
+void SetSpinValue(QObject* object, const Value& value) {
+    static_cast<QSpinBox*>(object)->setValue(value.number);
+}
+
+void SetSpinMinimum(QObject* object, const Value& value) {
+    static_cast<QSpinBox*>(object)->setMinimum(value.number);
+}
+
+void SetSpinMaximum(QObject* object, const Value& value) {
+    static_cast<QSpinBox*>(object)->setMaximum(value.number);
+}
+
+void SetMaxLength(QObject* object, const Value& value) {
+    static_cast<QLineEdit*>(object)->setMaxLength(value.number);
+}
+
+void SetDropDownCount(QObject* object, const Value& value) {
+    static_cast<QComboBox*>(object)->setMaxVisibleItems(qMax(1, static_cast<int>(value.number)));
+}
+
+void Ignore(QObject*, const Value&) {}
+
+// The published properties language files may name. Properties of other types (Boolean,
+// enumerations, fonts, sets) are known but do nothing.
+constexpr std::array<PublishedProperty, 33> Properties = {{
+    {"Caption", Window | AnyLabel | ImageButton | CheckBox | MenuItem, PropertyKind::Text,
+     SetCaption},
+    {"Hint", AnyControl | MenuItem | Window, PropertyKind::Text, SetHint},
+    {"Text", Edit, PropertyKind::Text, SetEditText},
+    {"URL", LinkLabel, PropertyKind::Text, SetUrl},
+    {"Items", ComboBox, PropertyKind::StringList, SetItems},
+    {"Left", Window | AnyControl, PropertyKind::Integer, SetLeft},
+    {"Top", Window | AnyControl, PropertyKind::Integer, SetTop},
+    {"Width", Window | AnyControl, PropertyKind::Integer, SetWidth},
+    {"Height", Window | AnyControl, PropertyKind::Integer, SetHeight},
+    {"Tag", Everything, PropertyKind::Integer, SetTag},
+    {"Color", Window | AnyControl, PropertyKind::Integer, SetColor},
+    {"Cursor", Window | AnyControl, PropertyKind::Integer, SetCursor},
+    {"Value", SpinEdit, PropertyKind::Integer, SetSpinValue},
+    {"MinValue", SpinEdit, PropertyKind::Integer, SetSpinMinimum},
+    {"MaxValue", SpinEdit, PropertyKind::Integer, SetSpinMaximum},
+    {"MaxLength", Edit, PropertyKind::Integer, SetMaxLength},
+    {"DropDownCount", ComboBox, PropertyKind::Integer, SetDropDownCount},
+    {"Visible", Everything, PropertyKind::Other, Ignore},
+    {"Enabled", Everything, PropertyKind::Other, Ignore},
+    {"Checked", CheckBox | MenuItem, PropertyKind::Other, Ignore},
+    {"Font", Window | AnyControl, PropertyKind::Other, Ignore},
+    {"Alignment", AnyLabel | CheckBox, PropertyKind::Other, Ignore},
+    {"AutoSize", AnyLabel | Picture | Edit, PropertyKind::Other, Ignore},
+    {"Transparent", AnyLabel | Picture, PropertyKind::Other, Ignore},
+    {"WordWrap", AnyLabel, PropertyKind::Other, Ignore},
+    {"ShowHint", Window | AnyControl, PropertyKind::Other, Ignore},
+    {"ParentFont", AnyControl, PropertyKind::Other, Ignore},
+    {"ParentColor", AnyControl, PropertyKind::Other, Ignore},
+    {"TabStop", AnyControl, PropertyKind::Other, Ignore},
+    {"TabOrder", AnyControl, PropertyKind::Other, Ignore},
+    {"Style", ComboBox, PropertyKind::Other, Ignore},
+    {"ReadOnly", Edit, PropertyKind::Other, Ignore},
+    {"OnClick", Everything, PropertyKind::Other, Ignore},
+}};
+
+const PublishedProperty* Lookup(const QObject* component, std::string_view name) {
+    const unsigned kind = ComponentOf(component);
+    for (const auto& property : Properties) {
+        if ((property.components & kind) != 0 && EqualsIgnoringAsciiCase(property.name, name)) {
+            return &property;
+        }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+PropertyKind KindOfProperty(const QObject* component, std::string_view name) {
+    const PublishedProperty* property = component == nullptr ? nullptr : Lookup(component, name);
+    return property == nullptr ? PropertyKind::Other : property->kind;
+}
+
+void SetPropertyByName(QObject* component, std::string_view name, std::string_view value) {
+    if (component == nullptr) {
+        return;
+    }
+    const PublishedProperty* property = Lookup(component, name);
+    if (property == nullptr) {
+        return;
+    }
+    Value converted{value};
+    if (property->kind == PropertyKind::Integer) {
+        const auto number = ParseInteger32(value);
+        if (!number) {
+            throw std::invalid_argument("'" + std::string(value) +
+                                        "' is not a valid integer value");
+        }
+        converted.number = *number;
+    }
+    property->set(component, converted);
+}
+
+} // namespace mensurix

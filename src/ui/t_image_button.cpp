@@ -1,0 +1,35 @@
+#include "ui/t_image_button.h"
+
+#include <QPainter>
+
+namespace mensurix {
+
+TImageButton::TImageButton(const QString& name, QWidget* parent, const QString& normalImage,
+                           const QString& hoverImage)
+    : QAbstractButton(parent), normal_(normalImage), hover_(hoverImage) {
+    setObjectName(name);
+    setFocusPolicy(Qt::TabFocus);
+}
+
+void TImageButton::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, underMouse_ || isDown() ? hover_ : normal_);
+    if (hasFocus()) {
+        painter.setPen(QPen(palette().color(QPalette::HighlightedText), 1, Qt::DotLine));
+        painter.drawRect(rect().adjusted(2, 2, -3, -3));
+    }
+}
+
+void TImageButton::enterEvent(QEnterEvent* event) {
+    underMouse_ = true;
+    update();
+    QAbstractButton::enterEvent(event);
+}
+
+void TImageButton::leaveEvent(QEvent* event) {
+    underMouse_ = false;
+    update();
+    QAbstractButton::leaveEvent(event);
+}
+
+} // namespace mensurix

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QAbstractButton>
+#include <QPixmap>
+
+namespace mensurix {
+
+// A picture button of the caption strip: its normal image, a brighter one under the mouse.
+class TImageButton : public QAbstractButton {
+    Q_OBJECT
+public:
+    TImageButton(const QString& name, QWidget* parent, const QString& normalImage,
+                 const QString& hoverImage);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+
+private:
+    QPixmap normal_;
+    QPixmap hover_;
+    bool underMouse_ = false;
+};
+
+} // namespace mensurix

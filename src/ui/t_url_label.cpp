@@ -1,0 +1,32 @@
+#include "ui/t_url_label.h"
+
+#include <QMouseEvent>
+#include <QUrl>
+
+namespace mensurix {
+
+TUrlLabel::TUrlLabel(const QString& name, QWidget* parent)
+    : TLabel(name, parent, Sizing::AutoWidth) {
+    setCursor(Qt::PointingHandCursor);
+}
+
+QString TUrlLabel::LinkTarget() const {
+    const QString target = (url_.trimmed().isEmpty() ? text() : url_).trimmed();
+    const QUrl address(target, QUrl::StrictMode);
+    const QString scheme = address.scheme().toLower();
+    const bool web = address.isValid() && !address.host().isEmpty() &&
+                     (scheme == QLatin1String("http") || scheme == QLatin1String("https"));
+    return web ? target : QString();
+}
+
+void TUrlLabel::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+        const QString target = LinkTarget();
+        if (!target.isEmpty()) {
+            emit LinkRequested(target);
+        }
+    }
+    TLabel::mouseReleaseEvent(event);
+}
+
+} // namespace mensurix
