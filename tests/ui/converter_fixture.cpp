@@ -1,0 +1,78 @@
+#include "converter_fixture.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace mensurix::testing {
+
+void ConverterFixture::WriteFile(const std::string& relativePath,
+                                 const std::string& contents) const {
+    const std::filesystem::path path =
+        dir_.filePath(QString::fromStdString(relativePath)).toStdString();
+    std::filesystem::create_directories(path.parent_path());
+    std::ofstream(path, std::ios::binary) << contents;
+}
+
+std::string ConverterFixture::ReadFile(const std::string& relativePath) const {
+    std::ifstream in(dir_.filePath(QString::fromStdString(relativePath)).toStdString(),
+                     std::ios::binary);
+    std::ostringstream contents;
+    contents << in.rdbuf();
+    return contents.str();
+}
+
+bool ConverterFixture::FileExists(const std::string& relativePath) const {
+    return QFile::exists(dir_.filePath(QString::fromStdString(relativePath)));
+}
+
+void ConverterFixture::InstallShippedData() const {
+    const std::filesystem::path data = MENSURIX_DATA_DIR;
+    const std::filesystem::path target = dir_.path().toStdString();
+    std::filesystem::copy(data, target,
+                          std::filesystem::copy_options::recursive |
+                              std::filesystem::copy_options::overwrite_existing);
+}
+
+TFrmConvert& ConverterFixture::Open() {
+    FrmConvertServices services;
+    services.ProgramDir = QDir(dir_.path()).absolutePath().toStdString() + "/";
+    services.ReportError = [this](const QString& message) { reported_.push_back(message); };
+    services.LocaleLanguageName = [this] {
+        ++localeQueries_;
+        return localeName_;
+    };
+    services.OpenUrl = [this](const QString& address) { opened_.push_back(address); };
+    window_ = std::make_unique<TFrmConvert>(std::move(services));
+    return *window_;
+}
+
+void ConverterFixture::Close() {
+    if (window_) {
+        window_->close();
+        window_.reset();
+    }
+}
+
+QString ConverterFixture::Cell(int column, int row) const {
+    const QTableWidgetItem* item = Grid()->item(row, column);
+    return item == nullptr ? QString() : item->text();
+}
+
+QStringList ConverterFixture::Column(int column) const {
+    QStringList texts;
+    for (int row = 0; row < Grid()->rowCount(); ++row) {
+        texts.append(Cell(column, row));
+    }
+    return texts;
+}
+
+void ConverterFixture::Choose(QComboBox* list, int index) {
+    list->setCurrentIndex(index);
+    emit list->activated(index);
+}
+
+} // namespace mensurix::testing

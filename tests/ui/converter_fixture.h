@@ -1,0 +1,57 @@
+#pragma once
+
+#include "ui/frm_convert.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace mensurix::testing {
+
+// A program directory of its own for each test, and a window whose services record what the
+// window asked of them instead of showing boxes or opening browsers.
+class ConverterFixture : public ::testing::Test {
+protected:
+    void WriteFile(const std::string& relativePath, const std::string& contents) const;
+    std::string ReadFile(const std::string& relativePath) const;
+    bool FileExists(const std::string& relativePath) const;
+    // Copies the shipped catalogue and language files into the program directory.
+    void InstallShippedData() const;
+
+    TFrmConvert& Open();
+    void Close();
+
+    template <typename Widget> Widget* Find(const char* name) const {
+        auto* widget = window_->findChild<Widget*>(QString::fromLatin1(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+    QComboBox* Units() const { return Find<QComboBox>("ComboBoxUnits"); }
+    QComboBox* From() const { return Find<QComboBox>("ComboBoxFrom"); }
+    QTableWidget* Grid() const { return Find<QTableWidget>("StringGridUnit"); }
+    QLineEdit* Value() const { return Find<QLineEdit>("EditValue"); }
+    QSpinBox* Digits() const { return Find<QSpinBox>("SpinEditDec"); }
+    QCheckBox* Separators() const { return Find<QCheckBox>("CheckBoxDouHao"); }
+    QString Cell(int column, int row) const;
+    QStringList Column(int column) const;
+    // Chooses an item as a user does, raising the list's handler.
+    static void Choose(QComboBox* list, int index);
+
+    QTemporaryDir dir_;
+    std::unique_ptr<TFrmConvert> window_;
+    std::vector<QString> reported_;
+    std::vector<QString> opened_;
+    std::string localeName_ = "English";
+    int localeQueries_ = 0;
+};
+
+} // namespace mensurix::testing

@@ -1,0 +1,178 @@
+#include "converter_fixture.h"
+
+#include "ui/program_identity.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+
+namespace mensurix::testing {
+namespace {
+
+class Language : public ConverterFixture {
+protected:
+    void SetUp() override {
+        WriteFile("Units.dat", "[Length]\n*Meter=1|1\n[Mass]\n*Kilogram=1|1\n");
+        WriteFile("Languages/English.isl", "[Messages]\nMS_Homepage=Homepage: %1\n"
+                                           "MS_CopyRight=Copyright (C) %1\n"
+                                           "[FrmConvert]\nLabel1.Caption=English digits\n");
+        WriteFile("Languages/German.isl",
+                  "[Messages]\nMS_Homepage=Startseite: %1 (%1)\nMS_CopyRight=(C) %1\n"
+                  "[FrmConvert]\nLabel1.Caption=Stellen\nLabel2.Caption=Bitte wählen:\n"
+                  "ComboBoxUnits.Items=Länge||Masse\nPM_German.Caption=Deutsch\n");
+        WriteFile("Languages/Spanish.isl", "[Messages]\nMS_Homepage=Web\n"
+                                           "[FrmConvert]\nLabel2.Caption=Seleccione:\n");
+    }
+    QString Caption(const char* label) const { return Find<QLabel>(label)->text(); }
+    QAction* Item(const char* name) const { return Find<QAction>(name); }
+    void Apply(const std::string& lines) {
+        WriteFile("test.isl", "[FrmConvert]\n" + lines);
+        window_->ApplyLanguageFile(window_->ProgramDir() + "test.isl");
+    }
+};
+
+TEST_F(Language, FirstStartWithoutSettingsIsEnglishWithoutAskingTheLocale) {
+    localeName_ = "German";
+    Open();
+    EXPECT_EQ(window_->CurrentLanguage(), 0);
+    EXPECT_TRUE(Item("PM_English")->isChecked());
+    EXPECT_FALSE(Find<QLabel>("Label28")->isHidden());
+    EXPECT_EQ(Find<QLabel>("Label28")->cursor().shape(), Qt::PointingHandCursor);
+    EXPECT_EQ(localeQueries_, 0);
+    EXPECT_EQ(Caption("Label1"), "English digits");
+    EXPECT_EQ(Caption("RzURLLabel2"), QString("Homepage: ") + HomepageAddress);
+    EXPECT_EQ(Caption("Label6"), QString("Copyright (C) ") + CopyrightHolderText);
+}
+
+TEST_F(Language, LocaleDecidesWhenTheSettingsChoseNothing) {
+    struct Case {
+        const char* locale;
+        std::uint8_t saved;
+        const char* checked;
+        const char* label1;
+    };
+    const std::vector<Case> cases = {
+        {"German", 2, "PM_German", "Stellen"},
+        {"Japanese", 6, "PM_English", "English digits"},
+        {"Klingon", 7, "PM_English", "English digits"},
+        {"", 7, "PM_English", "English digits"},
+    };
+    for (const auto& row : cases) {
+        SCOPED_TRACE(row.locale);
+        WriteFile("options.ini", "[OPTIONS]\nDigits=8\n");
+        localeName_ = row.locale;
+        localeQueries_ = 0;
+        Open();
+        EXPECT_EQ(localeQueries_, 1);
+        EXPECT_EQ(window_->CurrentLanguage(), row.saved);
+        EXPECT_TRUE(Item(row.checked)->isChecked());
+        EXPECT_EQ(Caption("Label1"), row.label1);
+        Close();
+        EXPECT_NE(ReadFile("options.ini").find("Default=" + std::to_string(row.saved)),
+                  std::string::npos);
+        localeQueries_ = 0;
+        Open();
+        EXPECT_EQ(localeQueries_, row.saved == 7 ? 1 : 0);
+        Close();
+    }
+}
+
+TEST_F(Language, MessagesFillTheTwoLabels) {
+    WriteFile("options.ini", "[LANGUAGE]\nDefault=2\n");
+    Open();
+    EXPECT_EQ(Caption("RzURLLabel2"),
+              QString("Startseite: %1 (%1)").arg(HomepageAddress, HomepageAddress));
+    EXPECT_EQ(Caption("Label6"), QString("(C) ") + CopyrightHolderText);
+    window_->SwitchLanguage(1);
+    EXPECT_EQ(Caption("RzURLLabel2"), "Web");
+    EXPECT_EQ(Caption("Label6"), "");
+    window_->SwitchLanguage(3);
+    EXPECT_EQ(Caption("RzURLLabel2"), "");
+    EXPECT_TRUE(Item("PM_Italian")->isChecked());
+    EXPECT_EQ(window_->CurrentLanguage(), 3);
+}
+
+TEST_F(Language, LaterFilesApplyOverEarlierOnes) {
+    Open();
+    window_->SwitchLanguage(2);
+    window_->SwitchLanguage(1);
+    EXPECT_EQ(Caption("Label1"), "Stellen");
+    EXPECT_EQ(Caption("Label2"), "Seleccione:");
+}
+
+TEST_F(Language, TranslatedCategoriesKeepTheSelection) {
+    WriteFile("options.ini", "[OPTIONS]\nClass=1\n[LANGUAGE]\nDefault=2\n");
+    Open();
+    EXPECT_EQ(Units()->currentIndex(), 1);
+    EXPECT_EQ(Units()->currentText(), "Masse");
+    EXPECT_EQ(Caption("RzLabel1"), " Masse    ");
+    EXPECT_EQ(From()->currentText(), "Kilogram");
+}
+
+TEST_F(Language, ComponentLines) {
+    Open();
+    Apply("Caption=Window\nLabel1.Caption=a=b\n  label2 .  CAPTION =  spaced  \n"
+          "FrmConvert.Caption=nothing\nLabel1.Font.Name=Arial\nLabel28.Visible=False\n"
+          "NoSuchLabel.Caption=x\nLabel3.Caption=\nLabel1.Width=0x40\nPM_Copy.Caption=Kopieren\n"
+          "BtnSysClose.Hint=Schließen\nEditValue.Text=42\nRzURLLabel2.URL=https://example.org\n");
+    EXPECT_EQ(window_->windowTitle(), "Window");
+    EXPECT_EQ(Caption("Label1"), "a=b");
+    EXPECT_EQ(Caption("Label2"), "spaced");
+    EXPECT_EQ(Caption("Label3"), "");
+    EXPECT_EQ(Find<QLabel>("Label1")->width(), 64);
+    EXPECT_FALSE(Find<QLabel>("Label28")->isHidden());
+    EXPECT_EQ(Find<QAction>("PM_Copy")->text(), "Kopieren");
+    EXPECT_EQ(Find<QWidget>("BtnSysClose")->toolTip(), "Schließen");
+    EXPECT_EQ(Value()->text(), "42");
+    EXPECT_EQ(Cell(1, 0), "42");
+}
+
+TEST_F(Language, FirstFailingLineEndsTheFile) {
+    Open();
+    const int width = Find<QLabel>("Label1")->width();
+    Apply("Label3.Caption=before\nLabel1.Width=abc\nLabel2.Caption=after\n");
+    EXPECT_EQ(Caption("Label3"), "before");
+    EXPECT_EQ(Find<QLabel>("Label1")->width(), width);
+    EXPECT_EQ(Caption("Label2"), "Please select:");
+}
+
+TEST_F(Language, MenuSwitchesOnlyToAnotherLanguage) {
+    Open();
+    WriteFile("Languages/English.isl", "[FrmConvert]\nLabel1.Caption=changed on disk\n");
+    Item("PM_English")->trigger();
+    EXPECT_EQ(Caption("Label1"), "English digits");
+    Item("PM_German")->trigger();
+    EXPECT_EQ(window_->CurrentLanguage(), 2);
+    EXPECT_TRUE(Item("PM_German")->isChecked());
+    EXPECT_FALSE(Item("PM_English")->isChecked());
+    Item("PM_English")->trigger();
+    EXPECT_EQ(Caption("Label1"), "changed on disk");
+}
+
+TEST_F(Language, EnglishItemLeavesChineseJapaneseAndUnchosen) {
+    for (const std::uint8_t index : {5, 6, 7}) {
+        WriteFile("options.ini", "[LANGUAGE]\nDefault=" + std::to_string(index) + "\n");
+        localeName_ = index == 5 ? "Chinese" : index == 6 ? "Japanese" : "Dutch";
+        Open();
+        EXPECT_EQ(window_->CurrentLanguage(), index);
+        EXPECT_TRUE(Item("PM_English")->isChecked());
+        Item("PM_English")->trigger();
+        EXPECT_EQ(window_->CurrentLanguage(), 0);
+        Close();
+    }
+}
+
+TEST_F(Language, MenuOpensBelowTheLabel) {
+    Open();
+    window_->show();
+    window_->move(123, 77);
+    window_->Label28Click();
+    auto* menu = Find<QMenu>("PopupMenuView");
+    const auto* label = Find<QLabel>("Label28");
+    EXPECT_TRUE(menu->isVisible());
+    EXPECT_EQ(menu->pos(), label->mapToGlobal(QPoint(0, label->height())));
+    menu->close();
+}
+
+} // namespace
+} // namespace mensurix::testing

@@ -1,0 +1,142 @@
+#include "converter_fixture.h"
+
+#include "ui/program_identity.h"
+#include "ui/property_registry.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QMenu>
+#include <QTest>
+
+namespace mensurix::testing {
+namespace {
+
+class WindowInteraction : public ConverterFixture {
+protected:
+    void SetUp() override {
+        WriteFile("Units.dat", "[Length]\n*Meter=1|1\nKilometer=0.001|1000\nMillimeter=1000|0.001\n"
+                               "no factors\n");
+        Open();
+        window_->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
+    }
+    void TearDown() override {
+        for (QWidget* popup = QApplication::activePopupWidget(); popup != nullptr;
+             popup = QApplication::activePopupWidget()) {
+            popup->close();
+        }
+    }
+    QPoint CellCentre(int column, int row) const {
+        return Grid()->visualItemRect(Grid()->item(row, column)).center();
+    }
+    QMenu* CopyMenu() const { return Find<QMenu>("PopupMenu1"); }
+};
+
+TEST_F(WindowInteraction, FrameAndSize) {
+    EXPECT_EQ(window_->size(), QSize(610, 450));
+    EXPECT_EQ(window_->minimumSize(), window_->maximumSize());
+    EXPECT_TRUE(window_->windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_TRUE(window_->windowTitle().isEmpty());
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), ApplicationTitle);
+    EXPECT_EQ(Find<QLabel>("Label7")->text(), ApplicationTitle);
+    EXPECT_EQ(Grid()->columnWidth(0), 165);
+    EXPECT_EQ(Grid()->columnWidth(1), 316);
+}
+
+TEST_F(WindowInteraction, TabOrderSkipsTheHiddenEditBox) {
+    const QStringList expected = {"ComboBoxUnits", "SpinEditDec", "CheckBoxDouHao",
+                                  "ComboBoxFrom",  "EditValue",   "StringGridUnit",
+                                  "BtnSysMinSize", "BtnSysClose", "ComboBoxUnits"};
+    EXPECT_EQ(QApplication::focusWidget(), From());
+    Units()->setFocus();
+    QStringList visited = {"ComboBoxUnits"};
+    for (int i = 1; i < expected.size(); ++i) {
+        QWidget* focus = QApplication::focusWidget();
+        ASSERT_NE(focus, nullptr);
+        QTest::keyClick(focus, Qt::Key_Tab);
+        QWidget* now = QApplication::focusWidget();
+        while (now != nullptr && now->objectName().isEmpty()) {
+            now = now->parentWidget();
+        }
+        visited.append(now == nullptr ? QString() : now->objectName());
+    }
+    EXPECT_EQ(visited, expected);
+}
+
+TEST_F(WindowInteraction, RightClickOpensTheMenuOnlyOnResults) {
+    QTest::mouseClick(Grid()->viewport(), Qt::RightButton, {}, CellCentre(0, 1));
+    EXPECT_FALSE(CopyMenu()->isVisible());
+    EXPECT_TRUE(Grid()->selectedItems().isEmpty());
+    QTest::mouseClick(Grid()->viewport(), Qt::LeftButton, {}, CellCentre(1, 0));
+    EXPECT_FALSE(CopyMenu()->isVisible());
+    QTest::mouseClick(Grid()->viewport(), Qt::RightButton, {}, QPoint(10, 240));
+    EXPECT_FALSE(CopyMenu()->isVisible());
+    QTest::mouseClick(Grid()->viewport(), Qt::RightButton, {}, CellCentre(1, 2));
+    EXPECT_TRUE(CopyMenu()->isVisible());
+    EXPECT_EQ(window_->PopupCell(), QPoint(1, 2));
+    ASSERT_EQ(Grid()->selectedItems().size(), 1);
+    EXPECT_EQ(Grid()->selectedItems()[0]->row(), 2);
+    // At the cursor; the menu may step aside by a few pixels so as not to open under it.
+    const QPoint offset = CopyMenu()->pos() - Grid()->viewport()->mapToGlobal(CellCentre(1, 2));
+    EXPECT_LE(offset.manhattanLength(), 16) << offset.x() << "," << offset.y();
+}
+
+TEST_F(WindowInteraction, CopyTakesTheDisplayedText) {
+    Value()->setText("1234.5");
+    QTest::mouseClick(Grid()->viewport(), Qt::RightButton, {}, CellCentre(1, 2));
+    window_->PM_CopyClick();
+    EXPECT_EQ(QApplication::clipboard()->text(), "1,234,500");
+    Separators()->setChecked(false);
+    Digits()->setValue(0);
+    QTest::mouseClick(Grid()->viewport(), Qt::RightButton, {}, CellCentre(1, 1));
+    window_->PM_CopyClick();
+    EXPECT_EQ(QApplication::clipboard()->text(), "1");
+}
+
+TEST_F(WindowInteraction, EmptyCellLeavesTheClipboardAlone) {
+    QApplication::clipboard()->setText("before");
+    QTest::mouseClick(Grid()->viewport(), Qt::RightButton, {}, CellCentre(1, 3));
+    window_->PM_CopyClick();
+    EXPECT_EQ(QApplication::clipboard()->text(), "before");
+    Value()->setText("abc");
+    QTest::mouseClick(Grid()->viewport(), Qt::RightButton, {}, CellCentre(1, 0));
+    window_->PM_CopyClick();
+    EXPECT_EQ(QApplication::clipboard()->text(), "before");
+}
+
+TEST_F(WindowInteraction, CaptionStripDragsWithAnyButton) {
+    auto* strip = Find<QLabel>("Label5");
+    for (const Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
+        const QPoint start = window_->pos();
+        QTest::mousePress(strip, button, {}, QPoint(200, 10));
+        QMouseEvent move(QEvent::MouseMove, QPointF(230, 25), strip->mapToGlobal(QPointF(230, 25)),
+                         Qt::NoButton, button, {});
+        QApplication::sendEvent(strip, &move);
+        QTest::mouseRelease(strip, button, {}, QPoint(230, 25));
+        EXPECT_EQ(window_->pos(), start + QPoint(30, 15)) << button;
+    }
+}
+
+TEST_F(WindowInteraction, HomepageOpensOnlyWebAddresses) {
+    auto* link = Find<QLabel>("RzURLLabel2");
+    QTest::mouseClick(link, Qt::LeftButton);
+    ASSERT_EQ(opened_.size(), 1U);
+    EXPECT_EQ(opened_[0], HomepageAddress);
+    for (const char* address : {"file:///etc/passwd", "C:\\Windows\\notepad.exe", "calc.exe",
+                                "javascript:alert(1)", "http://", "   "}) {
+        SetPropertyByName(link, "URL", address);
+        QTest::mouseClick(link, Qt::LeftButton);
+    }
+    EXPECT_EQ(opened_.size(), 1U);
+}
+
+TEST_F(WindowInteraction, CloseButtonEndsAndShadowGoes) {
+    EXPECT_NE(window_->Shadow(), nullptr);
+    QTest::mouseClick(Find<QWidget>("BtnSysClose"), Qt::LeftButton);
+    EXPECT_FALSE(window_->isVisible());
+    EXPECT_EQ(window_->Shadow(), nullptr);
+}
+
+} // namespace
+} // namespace mensurix::testing
