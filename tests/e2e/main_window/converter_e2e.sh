@@ -1,0 +1,108 @@
+#!/usr/bin/env bash
+# Drives the real program under X: types a value, copies a result through the right-click menu,
+# checks the clipboard and the picture on screen, then changes the settings, closes, restarts
+# and checks that they survived. Run through with_display.sh --wm --compositor.
+#   converter_e2e.sh <mensurix executable> <background.jpg> <work directory>
+set -euo pipefail
+
+program=$1
+background=$2
+work=$3
+
+rm -rf "$work"
+mkdir -p "$work"
+cp "$program" "$work/mensurix"
+cp -r "$(dirname "$program")/Languages" "$work/"
+printf '[Length]\n*Meter=1|1\nKilometer=0.001|1000\nMillimeter=1000|0.001\n[Mass]\n*Kilogram=1|1\n' \
+    >"$work/Units.dat"
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+start() {
+    "$work/mensurix" &
+    pid=$!
+    window=$(xdotool search --sync --onlyvisible --pid "$pid" 2>/dev/null | head -n 1)
+    [[ -n "$window" ]] || fail "no window appeared"
+    sleep 1
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    left=$X
+    top=$Y
+}
+
+click() { # x y [button], in window coordinates
+    xdotool mousemove "$((left + $1))" "$((top + $2))" click "${3:-1}"
+    sleep 0.3
+}
+
+pixel() { # x y: "r,g,b" of the screen
+    convert "$work/shot.png" -format '%[fx:int(255*p{'"$1"','"$2"'}.r)],%[fx:int(255*p{'"$1"','"$2"'}.g)],%[fx:int(255*p{'"$1"','"$2"'}.b)]' info:
+}
+
+picture_pixel() { # x y: "r,g,b" of the background picture
+    convert "$background" -format '%[fx:int(255*p{'"$1"','"$2"'}.r)],%[fx:int(255*p{'"$1"','"$2"'}.g)],%[fx:int(255*p{'"$1"','"$2"'}.b)]' info:
+}
+
+close_to() { # "r,g,b" "r,g,b" tolerance
+    local IFS=,
+    read -r r1 g1 b1 <<<"$1"
+    read -r r2 g2 b2 <<<"$2"
+    local d
+    for d in $((r1 - r2)) $((g1 - g2)) $((b1 - b2)); do
+        ((d <= $3 && d >= -$3)) || return 1
+    done
+}
+
+start
+screen=$(xdpyinfo | awk '/dimensions:/ {print $2}')
+width=${screen%x*}
+height=${screen#*x}
+((left == (width - 610) / 2 && top == (height - 450) / 2)) ||
+    fail "window at $left,$top is not centred on ${width}x$height"
+
+# Type a value, then copy the millimetre row through the menu.
+click 400 134
+xdotool key --clearmodifiers ctrl+a
+xdotool type --delay 30 "1234.5"
+sleep 0.3
+row2_y=$((156 + 2 + 2 * 18 + 9))
+click 400 "$row2_y" 3
+xdotool mousemove_relative 20 10 click 1
+sleep 0.5
+copied=$(xclip -o -selection clipboard)
+[[ "$copied" == "1,234,500" ]] || fail "clipboard holds '$copied'"
+
+# The picture stands where it belongs: caption strip, body and status strip.
+import -window root "$work/shot.png"
+for point in "300 14" "60 300" "300 440" "20 14" "600 200"; do
+    read -r x y <<<"$point"
+    got=$(pixel $((left + x)) $((top + y)))
+    want=$(picture_pixel "$x" "$y")
+    close_to "$got" "$want" 6 || fail "pixel $x,$y is $got, picture has $want"
+done
+# Column 0 and row 0 lie outside the window's shape.
+corner=$(pixel "$left" $((top + 200)))
+close_to "$corner" "$(picture_pixel 0 200)" 2 && fail "pixel column 0 is drawn"
+
+# Settings: 3 digits (Page Down from 8 then up 3), separators off, the second category.
+click 412 50
+xdotool key Page_Down Up Up Up
+click 450 50
+click 190 50
+xdotool key Down Return
+sleep 0.3
+click 574 10
+wait "$pid" || fail "the program did not end cleanly"
+grep -q '^Digits=3' "$work/options.ini" || fail "options.ini: $(cat "$work/options.ini")"
+grep -q '^Separators=0' "$work/options.ini" || fail "options.ini: $(cat "$work/options.ini")"
+grep -q '^Class=1' "$work/options.ini" || fail "options.ini: $(cat "$work/options.ini")"
+
+# A restart shows them: closing again writes back what the controls show.
+cp "$work/options.ini" "$work/options.first"
+start
+click 574 10
+wait "$pid" || fail "the second run did not end cleanly"
+cmp -s "$work/options.ini" "$work/options.first" || fail "settings changed across a restart"
+echo "converter e2e passed"
