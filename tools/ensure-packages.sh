@@ -9,10 +9,10 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev libgmp-dev
     clang libclang-rt-14-dev
     xvfb xauth xdotool xclip xcompmgr openbox x11-utils imagemagick
-    fonts-dejavu-core
+    fonts-dejavu-core fonts-dejavu-extra
 )
 if [[ "${1:-}" == "--run-only" ]]; then
-    packages=(build-essential cmake ninja-build qt6-base-dev libxcb1-dev libgl-dev)
+    packages=(build-essential cmake ninja-build qt6-base-dev libxcb1-dev libgl-dev fonts-dejavu-core fonts-dejavu-extra)
 fi
 
 missing=()

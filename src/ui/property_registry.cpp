@@ -137,23 +137,18 @@ void SetUrl(QObject* object, const Value& value) {
     static_cast<TUrlLabel*>(object)->SetUrl(value.Text());
 }
 
-// The list's own copy of the lines. With as many lines as before, the items are renamed in place
-// so that a translated category list keeps its selection.
+// The lists' items stand for the catalogue's categories and units by position, so a value
+// renames them in place, keeping the selection; a value with another number of lines would
+// break that correspondence and does nothing.
 void SetItems(QObject* object, const Value& value) {
     auto* list = static_cast<QComboBox*>(object);
-    QStringList items;
-    for (const auto& line : SplitListValue(value.bytes)) {
-        items.append(TextFromBytes(line));
-    }
-    if (items.size() == list->count()) {
-        for (int i = 0; i < items.size(); ++i) {
-            list->setItemText(i, items[i]);
-        }
+    const auto lines = SplitListValue(value.bytes);
+    if (static_cast<int>(lines.size()) != list->count()) {
         return;
     }
-    list->clear();
-    list->addItems(items);
-    list->setCurrentIndex(-1);
+    for (int i = 0; i < list->count(); ++i) {
+        list->setItemText(i, TextFromBytes(lines[static_cast<std::size_t>(i)]));
+    }
 }
 
 void SetLeft(QObject* object, const Value& value) {

@@ -109,6 +109,15 @@ TEST_F(Language, TranslatedCategoriesKeepTheSelection) {
     EXPECT_EQ(From()->currentText(), "Kilogram");
 }
 
+TEST_F(Language, ListOfAnotherLengthLeavesTheCategoriesAlone) {
+    Open();
+    Apply("ComboBoxUnits.Items=One||Two||Three\nLabel1.Caption=still applied\n");
+    EXPECT_EQ(Units()->count(), 2);
+    EXPECT_EQ(Units()->itemText(0), "Length");
+    EXPECT_EQ(Units()->currentIndex(), 0);
+    EXPECT_EQ(Caption("Label1"), "still applied");
+}
+
 TEST_F(Language, ComponentLines) {
     Open();
     Apply("Caption=Window\nLabel1.Caption=a=b\n  label2 .  CAPTION =  spaced  \n"

@@ -13,8 +13,7 @@ rm -rf "$work"
 mkdir -p "$work"
 cp "$program" "$work/mensurix"
 cp -r "$(dirname "$program")/Languages" "$work/"
-printf '[Length]\n*Meter=1|1\nKilometer=0.001|1000\nMillimeter=1000|0.001\n[Mass]\n*Kilogram=1|1\n' \
-    >"$work/Units.dat"
+cp "$(dirname "$program")/Units.dat" "$work/"
 
 fail() {
     echo "FAIL: $*" >&2
@@ -24,12 +23,23 @@ fail() {
 start() {
     "$work/mensurix" &
     pid=$!
-    window=$(xdotool search --sync --onlyvisible --pid "$pid" 2>/dev/null | head -n 1)
-    [[ -n "$window" ]] || fail "no window appeared"
-    sleep 1
-    eval "$(xdotool getwindowgeometry --shell "$window")"
-    left=$X
-    top=$Y
+    # The program shows two windows, the converter and its shadow; the converter is 610 wide.
+    local candidate
+    for _ in $(seq 50); do
+        for candidate in $(xdotool search --onlyvisible --pid "$pid" 2>/dev/null); do
+            eval "$(xdotool getwindowgeometry --shell "$candidate")"
+            if ((WIDTH == 610 && HEIGHT == 450)); then
+                xdotool windowactivate --sync "$candidate" 2>/dev/null || true
+                sleep 1
+                eval "$(xdotool getwindowgeometry --shell "$candidate")"
+                left=$X
+                top=$Y
+                return
+            fi
+        done
+        sleep 0.2
+    done
+    fail "no converter window appeared"
 }
 
 click() { # x y [button], in window coordinates
@@ -62,13 +72,13 @@ height=${screen#*x}
 ((left == (width - 610) / 2 && top == (height - 450) / 2)) ||
     fail "window at $left,$top is not centred on ${width}x$height"
 
-# Type a value, then copy the millimetre row through the menu.
+# Type a value, then copy the millimetre row (the seventh of Length) through the menu.
 click 400 134
 xdotool key --clearmodifiers ctrl+a
 xdotool type --delay 30 "1234.5"
 sleep 0.3
-row2_y=$((156 + 2 + 2 * 18 + 9))
-click 400 "$row2_y" 3
+row_y=$((156 + 2 + 6 * 18 + 9))
+click 400 "$row_y" 3
 xdotool mousemove_relative 20 10 click 1
 sleep 0.5
 copied=$(xclip -o -selection clipboard)
