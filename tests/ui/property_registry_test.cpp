@@ -1,0 +1,94 @@
+#include "converter_fixture.h"
+
+#include "ui/property_registry.h"
+
+#include <QAction>
+#include <QLabel>
+
+namespace mensurix::testing {
+namespace {
+
+class PropertyRegistry : public ConverterFixture {
+protected:
+    void SetUp() override {
+        WriteFile("Units.dat", "[Length]\n*Meter=1|1\nKilometer=0.001|1000\n");
+        Open();
+    }
+    QObject* Component(const char* name) const { return window_->Components().Find(name); }
+};
+
+TEST_F(PropertyRegistry, KindsByComponent) {
+    struct Case {
+        const char* component;
+        const char* property;
+        PropertyKind kind;
+    };
+    const std::vector<Case> cases = {
+        {"Label1", "caption", PropertyKind::Text},
+        {"Label1", "Text", PropertyKind::Other},
+        {"Label1", "Visible", PropertyKind::Other},
+        {"Label1", "Font.Name", PropertyKind::Other},
+        {"RzURLLabel2", "URL", PropertyKind::Text},
+        {"Label1", "URL", PropertyKind::Other},
+        {"ComboBoxUnits", "Items", PropertyKind::StringList},
+        {"ComboBoxUnits", "Caption", PropertyKind::Other},
+        {"EditValue", "Text", PropertyKind::Text},
+        {"EditValue", "MaxLength", PropertyKind::Integer},
+        {"SpinEditDec", "Value", PropertyKind::Integer},
+        {"PM_German", "Tag", PropertyKind::Integer},
+        {"PM_German", "Left", PropertyKind::Other},
+        {"BtnSysClose", "Hint", PropertyKind::Text},
+        {"", "Width", PropertyKind::Integer},
+        {"", "caption", PropertyKind::Text},
+        {"StringGridUnit", "Color", PropertyKind::Integer},
+        {"FS", "Cursor", PropertyKind::Integer},
+    };
+    for (const auto& row : cases) {
+        SCOPED_TRACE(std::string(row.component) + "." + row.property);
+        QObject* component = Component(row.component);
+        ASSERT_NE(component, nullptr);
+        EXPECT_EQ(KindOfProperty(component, row.property), row.kind);
+    }
+    EXPECT_EQ(Component("FrmConvert"), nullptr);
+    EXPECT_EQ(Component("qt_spinbox_lineedit"), nullptr);
+    EXPECT_EQ(Component("label28"), Find<QLabel>("Label28"));
+}
+
+TEST_F(PropertyRegistry, IntegerValues) {
+    SetPropertyByName(Component("PM_German"), "Tag", " -7");
+    EXPECT_EQ(Find<QAction>("PM_German")->property("Tag").toInt(), -7);
+    SetPropertyByName(Component("SpinEditDec"), "Value", "$0C");
+    EXPECT_EQ(Digits()->value(), 12);
+    SetPropertyByName(Component("SpinEditDec"), "Value", "99");
+    EXPECT_EQ(Digits()->value(), 20);
+    SetPropertyByName(Component("EditValue"), "MaxLength", "5");
+    EXPECT_EQ(Value()->maxLength(), 5);
+    SetPropertyByName(Component("Label28"), "Cursor", "-21");
+    EXPECT_EQ(Find<QLabel>("Label28")->cursor().shape(), Qt::PointingHandCursor);
+    SetPropertyByName(Component("EditValue"), "Color", "255");
+    EXPECT_EQ(Value()->palette().color(QPalette::Base), QColor(255, 0, 0));
+    SetPropertyByName(Component("Label2"), "Left", "0x10");
+    EXPECT_EQ(Find<QLabel>("Label2")->x(), 16);
+    for (const char* bad : {"abc", "", "1.5", "2147483648", "12 "}) {
+        EXPECT_THROW(SetPropertyByName(Component("Label2"), "Top", bad), std::invalid_argument)
+            << bad;
+    }
+    EXPECT_NO_THROW(SetPropertyByName(Component("Label2"), "Visible", "abc"));
+    EXPECT_NO_THROW(SetPropertyByName(nullptr, "Top", "abc"));
+}
+
+TEST_F(PropertyRegistry, AutoSizedLabelsGrowAwayFromTheirControl) {
+    auto* to = Find<QLabel>("Label4");
+    const int right = to->geometry().right();
+    SetPropertyByName(to, "Caption", "Nach Einheit:");
+    EXPECT_EQ(to->geometry().right(), right);
+    EXPECT_GT(to->width(), 40);
+    auto* title = Find<QLabel>("Label7");
+    const int left = title->x();
+    SetPropertyByName(title, "Caption", "A much longer title than before");
+    EXPECT_EQ(title->x(), left);
+    EXPECT_GE(title->width(), title->fontMetrics().horizontalAdvance(title->text()));
+}
+
+} // namespace
+} // namespace mensurix::testing
