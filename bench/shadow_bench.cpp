@@ -1,0 +1,28 @@
+#include "ui/shadow/owner_shadow_shape.h"
+#include "ui/shadow/shadow_color.h"
+#include "ui/shadow/shadow_image_build.h"
+#include "ui/shadow/shadow_layer.h"
+#include "ui/shadow/window_shape.h"
+
+#include <benchmark/benchmark.h>
+
+namespace mensurix {
+namespace {
+
+// One halo image for the 610 x 450 main window: drawing, blurring and premultiplying, what a
+// resize of the window costs (a move costs none of it).
+void BM_BuildMainWindowHalo(benchmark::State& state) {
+    const std::vector<PixelRect> shape = ShapeRectsOfRegion(RoundRectRegion(1, 1, 610, 450, 9, 9),
+                                                            QPoint(ShadowMargin, ShadowMargin));
+    ShadowImage image;
+    image.Resize(610 + 2 * ShadowMargin, 450 + 2 * ShadowMargin);
+    for (auto _ : state) {
+        BuildShadowImage(image, shape, std::nullopt);
+        UpdateLayerPixels(image, RgbFromColorRef(10582346), true);
+        benchmark::DoNotOptimize(image.Data());
+    }
+}
+BENCHMARK(BM_BuildMainWindowHalo)->Unit(benchmark::kMillisecond);
+
+} // namespace
+} // namespace mensurix

@@ -1,0 +1,221 @@
+#include "ui/shadow/form_shadow.h"
+
+#include "ui/shadow/owner_shadow_shape.h"
+#include "ui/shadow/owner_transparency.h"
+#include "ui/shadow/shadow_color.h"
+#include "ui/shadow/shadow_image_build.h"
+#include "ui/shadow/shadow_layer.h"
+
+#include <QEvent>
+#include <QImage>
+#include <QPainter>
+#include <QWindow>
+
+namespace mensurix {
+
+TFormShadow::TFormShadow(QWidget* parent)
+    : QWidget(parent, OwnerWindowTracker::FollowerWindowFlags()),
+      tracker_(*this, [this](OwnerWindowChange change) { OnOwnerWindowChange(change); }) {
+    setAttribute(Qt::WA_TranslucentBackground);
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAttribute(Qt::WA_X11DoNotAcceptFocus);
+    // The halo is no window of its own to the application: it never keeps it running.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    setFocusPolicy(Qt::NoFocus);
+    setGeometry(0, 0, 0, 0);
+}
+
+TFormShadow::~TFormShadow() {
+    SetOwnerForm(nullptr);
+    ShadowBitmap.Clear();
+}
+
+void TFormShadow::SetOwnerForm(QWidget* form) {
+    if (form == OwnerForm) {
+        return;
+    }
+    if (OwnerForm) {
+        OwnerForm->removeEventFilter(this);
+    }
+    disconnect(ownerDestroyed_);
+    OwnerForm = form;
+    tracker_.SetOwner(form);
+    if (form) {
+        form->installEventFilter(this);
+        ownerDestroyed_ = connect(form, &QObject::destroyed, this, [this] {
+            tracker_.SetOwner(nullptr);
+            hide();
+        });
+        LastTransparentColor = OwnerTransparentColor(*form);
+    } else {
+        hide();
+    }
+    NeedsRebuild = true;
+    RequestRefresh();
+}
+
+void TFormShadow::SetShadowVisible(bool value) {
+    if (value == ShadowVisible) {
+        return;
+    }
+    ShadowVisible = value;
+    RequestRefresh();
+}
+
+void TFormShadow::SetShadowColor(std::uint32_t colorRef) {
+    if (colorRef == ShadowColor) {
+        return;
+    }
+    ShadowColor = colorRef;
+    UpdateLayer(false);
+}
+
+bool TFormShadow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == OwnerForm) {
+        FormWindowProc(*event);
+    }
+    return false;
+}
+
+void TFormShadow::FormWindowProc(const QEvent& event) {
+    switch (event.type()) {
+    case QEvent::WinIdChange:
+        tracker_.SetOwner(OwnerForm);
+        RequestRefresh();
+        break;
+    case QEvent::Hide:
+        FormPosChanging(true);
+        break;
+    case QEvent::WindowStateChange:
+        FormPosChanging(false);
+        RequestRefresh();
+        break;
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::Show:
+    case QEvent::ActivationChange:
+        RequestRefresh();
+        break;
+    default:
+        break;
+    }
+}
+
+void TFormShadow::OnOwnerWindowChange(OwnerWindowChange change) {
+    switch (change) {
+    case OwnerWindowChange::Hiding:
+        FormPosChanging(true);
+        break;
+    case OwnerWindowChange::Changed:
+        RequestRefresh();
+        break;
+    }
+}
+
+void TFormShadow::RequestRefresh() {
+    if (OwnerHasNativeWindow()) {
+        FormPosChanged();
+    }
+}
+
+void TFormShadow::FormPosChanging(bool ownerHiding) {
+    if (ownerHiding || !OwnerStateNormal()) {
+        hide();
+    }
+}
+
+void TFormShadow::FormPosChanged() {
+    const QPoint ownerPosition = OwnerForm->frameGeometry().topLeft();
+    if (!OwnerForm->isMaximized()) {
+        BuildShadow();
+    }
+    const int shift = ShadowOffset - ShadowMargin;
+    setGeometry(ownerPosition.x() + shift, ownerPosition.y() + shift, ShadowBitmap.Width(),
+                ShadowBitmap.Height());
+    EnsureNativeWindow();
+    tracker_.StackBelowOwner();
+    const bool wanted =
+        ShadowVisible && OwnerForm->isVisible() && OwnerStateNormal() && !ShadowBitmap.IsEmpty();
+    if (wanted != isVisible()) {
+        setVisible(wanted);
+    }
+}
+
+void TFormShadow::BuildShadow() {
+    if (!ShadowVisible || !OwnerHasNativeWindow()) {
+        return;
+    }
+    const QSize outer = OwnerForm->frameGeometry().size();
+    const int width = outer.width() + 2 * ShadowMargin;
+    const int height = outer.height() + 2 * ShadowMargin;
+    const std::optional<QColor> transparentColor = OwnerTransparentColor(*OwnerForm);
+    if (ShadowBitmap.Width() != width || ShadowBitmap.Height() != height) {
+        NeedsRebuild = true;
+        ShadowBitmap.Resize(width, height);
+    } else if (transparentColor != LastTransparentColor) {
+        NeedsRebuild = true;
+    }
+    if (!NeedsRebuild) {
+        return;
+    }
+    NeedsRebuild = false;
+
+    LastTransparentColor = transparentColor;
+    std::optional<PlacedTransparencyMask> mask;
+    if (transparentColor) {
+        const QPoint client =
+            OwnerForm->geometry().topLeft() - OwnerForm->frameGeometry().topLeft();
+        mask = PlacedTransparencyMask{OwnerTransparencyMask(*OwnerForm, *transparentColor),
+                                      client.x() + ShadowMargin, client.y() + ShadowMargin};
+    }
+    BuildShadowImage(ShadowBitmap, OwnerShadowShape(*OwnerForm), mask);
+    ++buildCount_;
+    UpdateLayer(true);
+}
+
+void TFormShadow::UpdateLayer(bool computeAlpha) {
+    const qreal opacity = OwnerForm ? OwnerForm->windowOpacity() : 1.0;
+    if (windowOpacity() != opacity) {
+        setWindowOpacity(opacity);
+    }
+    UpdateLayerPixels(ShadowBitmap, RgbFromColorRef(ShadowColor), computeAlpha);
+    EnsureNativeWindow();
+    update();
+}
+
+void TFormShadow::EnsureNativeWindow() {
+    if (internalWinId() != 0) {
+        return;
+    }
+    winId();
+    // A transient parent would make the window system keep the halo above its owner.
+    if (QWindow* window = windowHandle()) {
+        window->setTransientParent(nullptr);
+    }
+    tracker_.PrepareFollowerWindow();
+}
+
+bool TFormShadow::OwnerHasNativeWindow() const {
+    return OwnerForm && OwnerForm->internalWinId() != 0;
+}
+
+bool TFormShadow::OwnerStateNormal() const {
+    return !(OwnerForm->windowState() &
+             (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
+}
+
+void TFormShadow::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    if (ShadowBitmap.IsEmpty()) {
+        painter.fillRect(rect(), Qt::transparent);
+        return;
+    }
+    const QImage layer(reinterpret_cast<const uchar*>(ShadowBitmap.Data()), ShadowBitmap.Width(),
+                       ShadowBitmap.Height(), ShadowBitmap.Width() * 4,
+                       QImage::Format_ARGB32_Premultiplied);
+    painter.drawImage(0, 0, layer);
+}
+
+} // namespace mensurix

@@ -1,0 +1,81 @@
+#pragma once
+
+#include "ui/platform/owner_window_tracker.h"
+#include "ui/shadow/shadow_image.h"
+
+#include <QColor>
+#include <QMetaObject>
+#include <QPointer>
+#include <QWidget>
+
+#include <cstdint>
+#include <optional>
+
+namespace mensurix {
+
+// The soft coloured halo around an owner window: a per-pixel translucent top-level window,
+// ShadowMargin pixels larger than its owner on every side, kept directly below the owner in the
+// stacking order. It is never activated, has no taskbar entry and lets every click through to
+// what lies beneath. It follows each move of the owner without redrawing, redraws only when the
+// owner's size or transparent colour changes, and is hidden while the owner is hidden,
+// minimised, maximised or full screen.
+//
+// The halo takes the owner's shape from its mask (when the mask has more than one rectangle),
+// its window opacity as its own, and honours a transparent colour that the owner declares
+// through the TransparentColorProperty.
+class TFormShadow : public QWidget {
+    Q_OBJECT
+
+public:
+    // parent only owns the shadow (deletes it at the latest with itself); the shadow is always a
+    // top-level window. No native window is created before it is needed.
+    explicit TFormShadow(QWidget* parent = nullptr);
+    // Detaches from the owner, frees the image and destroys the window.
+    ~TFormShadow() override;
+
+    // Follows form, or nothing with nullptr. Detaching leaves the previous owner as it was.
+    void SetOwnerForm(QWidget* form);
+    // Whether the halo is wanted; it shows only while the owner is visible in its normal state.
+    void SetShadowVisible(bool value);
+    // The halo's colour, laid out 00BBGGRR. A new colour recolours the current halo, keeping
+    // its opacities.
+    void SetShadowColor(std::uint32_t colorRef);
+    // How many halo images have been drawn.
+    int BuildCount() const { return buildCount_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    // The owner's events, as they arrive before or after the owner's own handling.
+    void FormWindowProc(const QEvent& event);
+    // A change of the owner is coming: hides the halo at once when the owner is about to be
+    // hidden or is no longer in its normal state.
+    void FormPosChanging(bool ownerHiding);
+    // The owner has changed: redraws when needed, places the halo around the owner directly
+    // below it, and shows or hides it.
+    void FormPosChanged();
+    void RequestRefresh();
+    void BuildShadow();
+    void UpdateLayer(bool computeAlpha);
+    void OnOwnerWindowChange(OwnerWindowChange change);
+    void EnsureNativeWindow();
+    bool OwnerHasNativeWindow() const;
+    bool OwnerStateNormal() const;
+
+    // Added to both coordinates of the halo's position; zero centres the halo on the owner.
+    static constexpr int ShadowOffset = 0;
+
+    QPointer<QWidget> OwnerForm;
+    bool ShadowVisible = false;
+    std::uint32_t ShadowColor = 0;
+    std::optional<QColor> LastTransparentColor;
+    ShadowImage ShadowBitmap;
+    bool NeedsRebuild = true;
+    int buildCount_ = 0;
+    QMetaObject::Connection ownerDestroyed_;
+    OwnerWindowTracker tracker_;
+};
+
+} // namespace mensurix

@@ -1,0 +1,22 @@
+#include "ui/shadow/shadow_image_build.h"
+
+#include "ui/shadow/shadow_blur.h"
+
+namespace mensurix {
+
+void BuildShadowImage(ShadowImage& image, const std::vector<PixelRect>& shape,
+                      const std::optional<PlacedTransparencyMask>& mask) {
+    image.Fill(BlackPixel);
+    image.FillRects(shape, WhitePixel);
+    if (mask) {
+        ApplyTransparencyMask(image, mask->mask, mask->left, mask->top, true);
+    }
+    BlurImage(image, ShadowBlurPasses);
+    if (mask) {
+        ApplyTransparencyMask(image, mask->mask, mask->left, mask->top, false);
+    } else {
+        image.FillRects(shape, BlackPixel);
+    }
+}
+
+} // namespace mensurix

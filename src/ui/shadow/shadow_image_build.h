@@ -1,0 +1,31 @@
+#pragma once
+
+#include "ui/shadow/pixel_rect.h"
+#include "ui/shadow/shadow_image.h"
+#include "ui/shadow/transparency_mask.h"
+
+#include <optional>
+#include <vector>
+
+namespace mensurix {
+
+// Margin of the halo image around its owner on every side; the owner's shape lies at
+// (ShadowMargin, ShadowMargin) in it.
+inline constexpr int ShadowMargin = 16;
+inline constexpr int ShadowBlurPasses = 3;
+
+// A transparency mask and where its top-left corner lies in the halo image.
+struct PlacedTransparencyMask {
+    TransparencyMask mask;
+    int left = 0;
+    int top = 0;
+};
+
+// Draws the grey halo of an owner's shape into an image already sized to the owner plus the
+// margins: the shape (in image coordinates) white on black, the mask's see-through pixels left
+// black, blurred, and then the owner's own area black again, so that the halo lies only outside
+// what the owner shows. The grey level in each colour byte is the coming opacity.
+void BuildShadowImage(ShadowImage& image, const std::vector<PixelRect>& shape,
+                      const std::optional<PlacedTransparencyMask>& mask);
+
+} // namespace mensurix

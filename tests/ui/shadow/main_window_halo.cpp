@@ -1,0 +1,22 @@
+#include "main_window_halo.h"
+
+#include "ui/shadow/owner_shadow_shape.h"
+#include "ui/shadow/shadow_color.h"
+#include "ui/shadow/shadow_image_build.h"
+#include "ui/shadow/shadow_layer.h"
+#include "ui/shadow/window_shape.h"
+
+namespace mensurix::test {
+
+ShadowImage MainWindowHalo() {
+    ShadowImage image;
+    image.Resize(OwnerWidth + 2 * ShadowMargin, OwnerHeight + 2 * ShadowMargin);
+    BuildShadowImage(image,
+                     ShapeRectsOfRegion(RoundRectRegion(1, 1, OwnerWidth, OwnerHeight, 9, 9),
+                                        QPoint(ShadowMargin, ShadowMargin)),
+                     std::nullopt);
+    UpdateLayerPixels(image, RgbFromColorRef(MainShadowColor), true);
+    return image;
+}
+
+} // namespace mensurix::test
