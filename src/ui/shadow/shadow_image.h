@@ -38,16 +38,16 @@ private:
 };
 
 constexpr std::uint8_t BlueOf(std::uint32_t pixel) {
-    return pixel & 0xFFu;
+    return static_cast<std::uint8_t>(pixel);
 }
 constexpr std::uint8_t GreenOf(std::uint32_t pixel) {
-    return (pixel >> 8) & 0xFFu;
+    return static_cast<std::uint8_t>(pixel >> 8);
 }
 constexpr std::uint8_t RedOf(std::uint32_t pixel) {
-    return (pixel >> 16) & 0xFFu;
+    return static_cast<std::uint8_t>(pixel >> 16);
 }
 constexpr std::uint8_t AlphaOf(std::uint32_t pixel) {
-    return pixel >> 24;
+    return static_cast<std::uint8_t>(pixel >> 24);
 }
 
 constexpr std::uint32_t MakePixel(std::uint8_t alpha, std::uint8_t red, std::uint8_t green,

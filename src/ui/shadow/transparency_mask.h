@@ -17,7 +17,9 @@ public:
     int Width() const { return width_; }
     int Height() const { return height_; }
     bool IsSeeThrough(int x, int y) const { return seeThrough_[Index(x, y)] != 0; }
-    void SetSeeThrough(int x, int y, bool value) { seeThrough_[Index(x, y)] = value ? 1 : 0; }
+    void SetSeeThrough(int x, int y, bool value) {
+        seeThrough_[Index(x, y)] = static_cast<std::uint8_t>(value);
+    }
 
 private:
     std::size_t Index(int x, int y) const { return static_cast<std::size_t>(y) * width_ + x; }

@@ -5,7 +5,6 @@
 #include "ui/shadow/shadow_image_build.h"
 #include "ui/shadow/window_shape.h"
 
-#include <QApplication>
 #include <QColor>
 #include <QImage>
 #include <QPalette>
@@ -208,15 +207,6 @@ TEST_F(FormShadowTest, ShadowDestroyedFirstLeavesTheOwnerWorking) {
     owner_->hide();
     owner_->show();
     EXPECT_EQ(owner_->pos(), QPoint(1, 1));
-}
-
-TEST_F(FormShadowTest, NeverTakesTheFocusOrTheMouse) {
-    owner_->activateWindow();
-    QApplication::processEvents();
-    EXPECT_NE(QApplication::activeWindow(), shadow_.get());
-    EXPECT_TRUE(shadow_->windowFlags().testFlag(Qt::WindowTransparentForInput));
-    EXPECT_TRUE(shadow_->windowFlags().testFlag(Qt::WindowDoesNotAcceptFocus));
-    EXPECT_TRUE(shadow_->testAttribute(Qt::WA_TransparentForMouseEvents));
 }
 
 TEST_F(FormShadowTest, TakesTheOwnersOpacity) {

@@ -174,22 +174,6 @@ TEST(BlurPassTest, ClampsSourcesAtTheEdgesAndKeepsAlpha) {
     }
 }
 
-TEST(BlurImageTest, RunsOnePassPerDistanceInIncreasingOrder) {
-    ShadowImage blurred = Dot(2, 2, 0);
-    BlurImage(blurred, 3);
-    ShadowImage byHand = Dot(2, 2, 0);
-    BlurPass(byHand, 1);
-    BlurPass(byHand, 2);
-    BlurPass(byHand, 3);
-    bool same = true;
-    for (int y = 0; y < 5; ++y) {
-        for (int x = 0; x < 5; ++x) {
-            same = same && blurred.Pixel(x, y) == byHand.Pixel(x, y);
-        }
-    }
-    EXPECT_TRUE(same);
-}
-
 TEST(TransparencyMaskTest, OpaqueStepWhitensOwnPixelsAndBlackensSeeThroughOnes) {
     struct Case {
         std::string name;
