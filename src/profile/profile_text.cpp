@@ -115,12 +115,17 @@ std::string WithProfileValue(std::string_view contents, std::string_view section
         result.append(match->name).append("=").append(value);
         result.append(contents.substr(match->contentEnd));
     } else if (last) {
+        const std::string_view rest = contents.substr(last->end);
+        // A lone CR in front of the LF that ends the next line would join it into one line end
+        // and lose that line; CR LF keeps both.
+        const std::string_view keyLineEnd =
+            lineEnd == "\r" && rest.starts_with('\n') ? "\r\n" : lineEnd;
         result.append(contents.substr(0, last->end));
         if (last->end == last->contentEnd) {
             result.append(lineEnd);
         }
-        result.append(key).append("=").append(value).append(lineEnd);
-        result.append(contents.substr(last->end));
+        result.append(key).append("=").append(value).append(keyLineEnd);
+        result.append(rest);
     } else {
         result.append(contents);
         if (!contents.empty() && !EndsWithLineEnd(contents)) {

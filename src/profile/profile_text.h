@@ -29,7 +29,8 @@ std::vector<std::string> ProfileSectionLines(std::string_view contents, std::str
 // The contents with the one key set to `value`, written as given. The first matching key line
 // becomes "Key=value" (its own spelling of the key, its own line end); a missing key is added
 // after the section's last key line, a missing section with its key at the end of the file. New
-// lines use the first line end of the contents, CR LF when there is none. Every other byte stays.
+// lines use the first line end of the contents, CR LF when there is none or when a lone CR would
+// join the LF of the line after it. Every other byte stays.
 std::string WithProfileValue(std::string_view contents, std::string_view section,
                              std::string_view key, std::string_view value);
 

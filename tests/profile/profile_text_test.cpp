@@ -134,6 +134,8 @@ TEST(WithProfileValue, ChangesOnlyTheOneKey) {
          "[A]\ra=1\r[B]\rk=2\r"},
         {"new lines follow the first line end, LF", "x\n[A]\r\na=1\r\n", "A", "k", "2",
          "x\n[A]\r\na=1\r\nk=2\n"},
+        {"a new line ending in CR keeps the empty LF line after it", "[A]\ra=1\n\n[B]\n", "A", "k",
+         "2", "[A]\ra=1\nk=2\r\n\n[B]\n"},
         {"commented key is not replaced", "[A]\nj=0\n;k=1\n", "A", "k", "2",
          "[A]\nj=0\nk=2\n;k=1\n"},
         {"empty value", "[A]\nk=1\n", "A", "k", "", "[A]\nk=\n"},
