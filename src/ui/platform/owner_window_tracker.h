@@ -42,6 +42,11 @@ public:
     // Puts the follower directly below the owner's top-level native window.
     void StackBelowOwner();
 
+    // Whether the window system can show the follower's translucent pixels blended over what
+    // lies below: on X11 only while a compositing manager runs; without one they would show as
+    // an opaque dark frame.
+    bool CanShowTranslucentFollower() const;
+
 private:
     // The window system's side, one implementation per platform.
     class Native;

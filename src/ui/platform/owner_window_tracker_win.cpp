@@ -93,4 +93,9 @@ void OwnerWindowTracker::StackBelowOwner() {
     SetWindowPos(follower, native_->Owner(), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
+// Layered windows are always blended.
+bool OwnerWindowTracker::CanShowTranslucentFollower() const {
+    return true;
+}
+
 } // namespace mensurix

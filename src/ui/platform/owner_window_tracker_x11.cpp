@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
+#include <string>
 #include <utility>
 
 namespace mensurix {
@@ -68,6 +69,7 @@ public:
         const TopLevel top = TopLevelOf(connection, static_cast<xcb_window_t>(window));
         ownerWindow_ = static_cast<xcb_window_t>(window);
         topWindow_ = top.window;
+        root_ = top.root;
         if (!watch_ && top.root != XCB_WINDOW_NONE) {
             Watch(top.root);
         }
@@ -101,7 +103,41 @@ public:
         xcb_flush(connection);
     }
 
+    // A compositing manager owns the selection _NET_WM_CM_S<screen number> while it runs.
+    bool CompositingManagerRuns() {
+        xcb_connection_t* connection = QtConnection();
+        if (!connection) {
+            return true;
+        }
+        if (root_ == XCB_WINDOW_NONE) {
+            root_ = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+        }
+        if (compositorSelection_ == XCB_ATOM_NONE) {
+            compositorSelection_ = CompositorSelection(connection, root_);
+        }
+        const std::unique_ptr<xcb_get_selection_owner_reply_t, FreeReply> owner(
+            xcb_get_selection_owner_reply(
+                connection, xcb_get_selection_owner(connection, compositorSelection_), nullptr));
+        return owner && owner->owner != XCB_WINDOW_NONE;
+    }
+
 private:
+    static xcb_atom_t CompositorSelection(xcb_connection_t* connection, xcb_window_t root) {
+        int screen = 0;
+        for (auto it = xcb_setup_roots_iterator(xcb_get_setup(connection)); it.rem;
+             xcb_screen_next(&it), ++screen) {
+            if (it.data->root == root) {
+                break;
+            }
+        }
+        const std::string name = "_NET_WM_CM_S" + std::to_string(screen);
+        const std::unique_ptr<xcb_intern_atom_reply_t, FreeReply> atom(xcb_intern_atom_reply(
+            connection,
+            xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(name.size()), name.data()),
+            nullptr));
+        return atom ? atom->atom : xcb_atom_t{XCB_ATOM_NONE};
+    }
+
     // Opens the watching connection on the display named by DISPLAY, the one Qt uses unless it
     // was started with another; without it the follower is still restacked at each change Qt
     // reports, only not when the window manager slips a window in between.
@@ -180,6 +216,8 @@ private:
     std::unique_ptr<QSocketNotifier> notifier_;
     xcb_window_t ownerWindow_ = XCB_WINDOW_NONE;
     xcb_window_t topWindow_ = XCB_WINDOW_NONE;
+    xcb_window_t root_ = XCB_WINDOW_NONE;
+    xcb_atom_t compositorSelection_ = XCB_ATOM_NONE;
 };
 
 OwnerWindowTracker::OwnerWindowTracker(QWidget& follower, Listener listener)
@@ -211,6 +249,10 @@ void OwnerWindowTracker::SetOwner(QWidget* owner) {
 
 void OwnerWindowTracker::StackBelowOwner() {
     native_->StackBelowOwner();
+}
+
+bool OwnerWindowTracker::CanShowTranslucentFollower() const {
+    return native_->CompositingManagerRuns();
 }
 
 } // namespace mensurix

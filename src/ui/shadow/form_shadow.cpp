@@ -135,8 +135,10 @@ void TFormShadow::FormPosChanged() {
                 ShadowBitmap.Height());
     EnsureNativeWindow();
     tracker_.StackBelowOwner();
-    const bool wanted =
-        ShadowVisible && OwnerForm->isVisible() && OwnerStateNormal() && !ShadowBitmap.IsEmpty();
+    // The window system is asked about blending only when the halo is about to appear.
+    const bool wanted = ShadowVisible && OwnerForm->isVisible() && OwnerStateNormal() &&
+                        !ShadowBitmap.IsEmpty() &&
+                        (isVisible() || tracker_.CanShowTranslucentFollower());
     if (wanted != isVisible()) {
         setVisible(wanted);
     }

@@ -119,6 +119,15 @@ xcb_window_t ActiveWindowOfTheWindowManager() {
     return *static_cast<const xcb_window_t*>(xcb_get_property_value(property.get));
 }
 
+bool CompositingManagerRuns() {
+    const char name[] = "_NET_WM_CM_S0";
+    const Owned atom(xcb_intern_atom_reply(
+        Connection(), xcb_intern_atom(Connection(), 0, sizeof name - 1, name), nullptr));
+    const Owned owner(xcb_get_selection_owner_reply(
+        Connection(), xcb_get_selection_owner(Connection(), atom.get->atom), nullptr));
+    return owner.get && owner.get->owner != XCB_WINDOW_NONE;
+}
+
 int RunTool(const QString& program, const QStringList& arguments) {
     return QProcess::execute(program, arguments);
 }
@@ -244,6 +253,7 @@ std::vector<std::string> HaloMismatches(QPoint owner) {
 class ShadowOnScreenTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
+        ASSERT_TRUE(CompositingManagerRuns()) << "run with a compositing manager";
         background = new BackgroundWindow;
         background->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(background));
@@ -263,7 +273,12 @@ protected:
         delete background;
     }
 
-    void TearDown() override { ExpectTheShadowHasNoFocus(); }
+    void SetUp() override { ASSERT_NE(shadow, nullptr); }
+    void TearDown() override {
+        if (shadow) {
+            ExpectTheShadowHasNoFocus();
+        }
+    }
 
     static QPoint OwnerPosition() { return owner->frameGeometry().topLeft(); }
     static xcb_window_t ShadowWindow() { return static_cast<xcb_window_t>(shadow->winId()); }
@@ -359,6 +374,28 @@ TEST_F(ShadowOnScreenTest, FollowsAMoveWithoutRedrawing) {
         ADD_FAILURE() << mismatch;
     }
     EXPECT_EQ(shadow->BuildCount(), 1);
+}
+
+// Without a compositing manager the halo's translucent pixels would show as an opaque dark
+// frame around the window: the halo stays away.
+TEST(ShadowWithoutCompositorTest, StaysHidden) {
+    ASSERT_FALSE(CompositingManagerRuns()) << "run without a compositing manager";
+    BackgroundWindow background;
+    background.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&background));
+    TFormShadow shadow;
+    OwnerWindow owner(shadow);
+    shadow.SetOwnerForm(&owner);
+    shadow.SetShadowColor(ShadowColorRef);
+    owner.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&owner));
+    owner.move(OwnerPlace + QPoint(10, 10));
+    QTest::qWait(200);
+    EXPECT_FALSE(shadow.isVisible());
+    EXPECT_FALSE(IsViewable(static_cast<xcb_window_t>(shadow.winId())));
+    const QPoint halo = owner.frameGeometry().topLeft() + QPoint(-1, OwnerHeight / 2);
+    EXPECT_TRUE(Near(Screen().pixelColor(halo), BackgroundColor))
+        << Text(Screen().pixelColor(halo));
 }
 
 } // namespace
