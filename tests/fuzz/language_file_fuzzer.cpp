@@ -1,0 +1,64 @@
+#include "ui/frm_convert.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+
+// Input: the bytes of a language file. One window, made once with the shipped catalogue and
+// languages, takes every input as a language file, so that what earlier files changed (lists
+// replaced, sizes and ranges set) is the ground later ones apply to.
+namespace mensurix::fuzz {
+namespace {
+
+class LanguageFileTarget {
+public:
+    LanguageFileTarget() {
+        std::filesystem::copy(MENSURIX_DATA_DIR, programDir_.path().toStdString(),
+                              std::filesystem::copy_options::recursive);
+        FrmConvertServices services;
+        services.ProgramDir = QDir(programDir_.path()).absolutePath().toStdString() + "/";
+        services.ReportError = [](const QString&) {};
+        services.LocaleLanguageName = [] { return std::string("English"); };
+        services.OpenUrl = [](const QString&) {};
+        window_ = std::make_unique<TFrmConvert>(std::move(services));
+        path_ = window_->ProgramDir() + "Languages/Fuzzed.isl";
+    }
+
+    void Apply(const std::uint8_t* data, std::size_t size) {
+        {
+            std::ofstream file(std::filesystem::path(path_), std::ios::binary | std::ios::trunc);
+            file.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+        }
+        window_->ApplyMessages(path_);
+        window_->ApplyLanguageFile(path_);
+    }
+
+private:
+    QTemporaryDir programDir_;
+    std::unique_ptr<TFrmConvert> window_;
+    std::string path_;
+};
+
+} // namespace
+} // namespace mensurix::fuzz
+
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Qt keeps the argument count by reference for the application's whole life.
+    static int qtArgc = 1;
+    static QApplication application(qtArgc, *argv);
+    (void)argc;
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static mensurix::fuzz::LanguageFileTarget target;
+    target.Apply(data, size);
+    return 0;
+}
