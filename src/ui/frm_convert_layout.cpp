@@ -9,6 +9,7 @@
 #include <QActionGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontDatabase>
 #include <QGraphicsDropShadowEffect>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -22,13 +23,36 @@ namespace {
 constexpr int GridRowHeight = 18;
 constexpr int GridDefaultColumnWidth = 165;
 
+// The first of the families that is installed. Resolved once: a list of families would be
+// searched again, missing ones included, for every text the window measures.
+QString InstalledFamily(const QStringList& preferred) {
+    for (const QString& family : preferred) {
+        if (QFontDatabase::hasFamily(family)) {
+            return family;
+        }
+    }
+    return QFont().family();
+}
+
 // Tahoma where it is installed; elsewhere faces of similar width, so that every text keeps
 // fitting its box.
 QFont InterfaceFont(int pixelSize) {
-    QFont font;
-    font.setFamilies({"Tahoma", "Verdana", "DejaVu Sans Condensed", "Liberation Sans Narrow",
-                      "Arial", "Liberation Sans", "Nimbus Sans", "DejaVu Sans"});
+    static const QString family =
+        InstalledFamily({"Tahoma", "Verdana", "DejaVu Sans Condensed", "Liberation Sans Narrow",
+                         "Arial", "Liberation Sans", "Nimbus Sans", "DejaVu Sans"});
+    QFont font(family);
     font.setPixelSize(pixelSize);
+    return font;
+}
+
+QFont HeadingFont() {
+    static const QString family =
+        InstalledFamily({"Arial", "Liberation Sans", "Nimbus Sans", "DejaVu Sans"});
+    QFont font(family);
+    font.setPixelSize(27);
+    font.setBold(true);
+    font.setItalic(true);
+    font.setUnderline(true);
     return font;
 }
 
@@ -86,13 +110,7 @@ void TFrmConvert::CreateComponents() {
 
     RzLabel1 = new TLabel("RzLabel1", this, TLabel::Sizing::AutoWidth);
     RzLabel1->setGeometry(120, 80, 135, 34);
-    QFont headingFont;
-    headingFont.setFamilies({"Arial", "Liberation Sans", "Nimbus Sans", "DejaVu Sans"});
-    headingFont.setPixelSize(27);
-    headingFont.setBold(true);
-    headingFont.setItalic(true);
-    headingFont.setUnderline(true);
-    RzLabel1->setFont(headingFont);
+    RzLabel1->setFont(HeadingFont());
     QPalette headingPalette = RzLabel1->palette();
     headingPalette.setColor(QPalette::WindowText, QColor(0, 0, 128));
     RzLabel1->setPalette(headingPalette);
