@@ -1,7 +1,6 @@
 #include "asset_palette.h"
 
 #include <QFile>
-#include <QGuiApplication>
 #include <QImage>
 #include <QImageReader>
 #include <QtEndian>
@@ -278,13 +277,3 @@ TEST(ProgramIcon, WindowsIconHoldsTheFourShellSizes) {
 
 } // namespace
 } // namespace mensurix
-
-// The image plugins need an application object; this main replaces the one of gtest_main. Test
-// discovery runs the executable without the test's environment, hence the offscreen default.
-int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication application(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
