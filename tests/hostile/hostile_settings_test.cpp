@@ -1,0 +1,93 @@
+#include "hostile_fixture.h"
+
+namespace mensurix::testing {
+namespace {
+
+class HostileSettings : public HostileFixture {
+protected:
+    void SetUp() override { WriteFile("Units.dat", "[A]\n*a=1|1\n[B]\n*b=1|1\n[C]\n*c=1|1\n"); }
+    std::string WriteError() const {
+        return "Unable to write to " + window_->ProgramDir() + "options.ini.";
+    }
+};
+
+// Ten megabytes of other sections and a 10 MB line before the settings: the values are found,
+// and closing rewrites only them.
+TEST_F(HostileSettings, TenMegabytesKeepEveryOtherByte) {
+    const std::string head =
+        "; " + std::string(5U << 20, 'c') + "\r\n" +
+        Repeated("[Other]\r\nKey=some value of the other program\r\n", (5U << 20) / 43);
+    const std::string settings =
+        "[OPTIONS]\r\nDigits=3\r\nSeparators=0\r\nClass=2\r\n[LANGUAGE]\r\nDefault=0\r\n";
+    ASSERT_GT(head.size(), 10U << 20);
+    WriteFile("options.ini", head + settings);
+    Open();
+    EXPECT_EQ(Digits()->value(), 3);
+    EXPECT_FALSE(Separators()->isChecked());
+    EXPECT_EQ(Units()->currentIndex(), 2);
+    Digits()->setValue(5);
+    Close();
+    EXPECT_TRUE(reported_.empty());
+    std::string expected = head + settings;
+    expected.replace(expected.find("Digits=3"), 8, "Digits=5");
+    EXPECT_TRUE(ReadFile("options.ini") == expected);
+}
+
+// Garbage holds no settings: the defaults apply, and the settings are added after every byte of
+// it.
+TEST_F(HostileSettings, BinaryGarbage) {
+    const std::string garbage = BinaryGarbage(1U << 20, 7);
+    WriteFile("options.ini", garbage);
+    Open();
+    EXPECT_EQ(Digits()->value(), 8);
+    EXPECT_EQ(Units()->currentIndex(), 0);
+    Close();
+    EXPECT_TRUE(reported_.empty());
+    const std::string written = ReadFile("options.ini");
+    EXPECT_TRUE(written.starts_with(garbage));
+    EXPECT_NE(written.find("[OPTIONS]", garbage.size()), std::string::npos);
+}
+
+TEST_F(HostileSettings, InvalidUtf8AroundTheKeys) {
+    WriteFile("options.ini", "[OPTIONS]\n\xC0\xAF=\xFF\nDigits=\xED\xA0\x80\nClass=1\n");
+    Open();
+    EXPECT_EQ(Digits()->value(), 8);
+    EXPECT_EQ(Units()->currentIndex(), 1);
+    Close();
+    EXPECT_EQ(ReadFile("options.ini"),
+              "[OPTIONS]\n\xC0\xAF=\xFF\nDigits=8\nClass=1\nSeparators=1\n[LANGUAGE]\nDefault=0\n");
+}
+
+// A directory reads as no file; writing over it fails with the message box's text, and the
+// directory, its contents and the program directory stay as they were.
+TEST_F(HostileSettings, DirectoryInsteadOfTheFile) {
+    MakeDirectoryInstead("options.ini");
+    Open();
+    EXPECT_EQ(Digits()->value(), 8);
+    const std::string error = WriteError();
+    Close();
+    ASSERT_EQ(reported_.size(), 1U);
+    EXPECT_EQ(reported_[0].toStdString(), error);
+    EXPECT_TRUE(DirectoryKept("options.ini"));
+    EXPECT_FALSE(HoldsTemporaryFile());
+}
+
+// A link that leads back to itself holds nothing to lose: it reads as no file, and the settings
+// then replace the link with a real file, the other link of the loop untouched.
+TEST_F(HostileSettings, LinkLoop) {
+    if (!MakeLink("options.ini", "loop") || !MakeLink("loop", "options.ini")) {
+        GTEST_SKIP() << "no symbolic links here";
+    }
+    Open();
+    EXPECT_EQ(Digits()->value(), 8);
+    Digits()->setValue(4);
+    Close();
+    EXPECT_TRUE(reported_.empty());
+    EXPECT_FALSE(std::filesystem::is_symlink(PathOf("options.ini")));
+    EXPECT_TRUE(std::filesystem::is_symlink(PathOf("loop")));
+    EXPECT_NE(ReadFile("options.ini").find("Digits=4"), std::string::npos);
+    EXPECT_FALSE(HoldsTemporaryFile());
+}
+
+} // namespace
+} // namespace mensurix::testing
