@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -45,11 +46,20 @@ private:
     std::string path_;
 };
 
+// The offscreen platform's notes on what it cannot do (window masks, size hints) would come at
+// every input and slow the run; a fatal message still ends it.
+void KeepOnlyFatalMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtFatalMsg) {
+        std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+    }
+}
+
 } // namespace
 } // namespace mensurix::fuzz
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(mensurix::fuzz::KeepOnlyFatalMessages);
     // Qt keeps the argument count by reference for the application's whole life.
     static int qtArgc = 1;
     static QApplication application(qtArgc, *argv);
