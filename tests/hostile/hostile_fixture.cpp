@@ -16,10 +16,6 @@ std::filesystem::path HostileFixture::PathOf(const std::string& relativePath) co
     return std::filesystem::path(dir_.path().toStdString()) / relativePath;
 }
 
-std::string HostileFixture::FullPath(const std::string& relativePath) const {
-    return PathOf(relativePath).string();
-}
-
 void HostileFixture::MakeDirectoryInstead(const std::string& relativePath) const {
     std::filesystem::create_directories(PathOf(relativePath));
     std::ofstream(PathOf(relativePath) / KeptName, std::ios::binary) << KeptText;

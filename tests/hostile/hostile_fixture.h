@@ -31,8 +31,6 @@ protected:
 
     // Whether the program directory holds a temporary file left by an interrupted write.
     bool HoldsTemporaryFile() const;
-
-    std::string FullPath(const std::string& relativePath) const;
 };
 
 // `size` bytes of every value but NUL, the same for the same seed.
