@@ -2,7 +2,7 @@
 
 #include "localisation/language_choice.h"
 
-#include "ui/program_dir.h"
+#include "locations/program_dir.h"
 #include "ui/program_identity.h"
 #include "ui/shadow/form_shadow.h"
 #include "ui/shadow/window_shape.h"
