@@ -17,15 +17,26 @@ std::string_view CharacterAt(std::string_view text, std::size_t at) {
 } // namespace
 
 std::string ExplainNotANumber(std::string_view text) {
-    const std::string rule =
-        "; a number is digits with at most one \".\" and an optional leading \"-\"";
+    // Built by appending only: GCC 12 misreads a literal put in front of a string at -O3.
+    const auto complaint = [text](std::string_view what) {
+        std::string message;
+        if (text.empty()) {
+            message = "the value is empty";
+        } else {
+            message += '"';
+            message += text;
+            message += "\" is not a number: ";
+            message += what;
+        }
+        message += "; a number is digits with at most one \".\" and an optional leading \"-\"";
+        return message;
+    };
     if (text.empty()) {
-        return "the value is empty" + rule;
+        return complaint({});
     }
-    const std::string quoted = "\"" + std::string(text) + "\" is not a number: ";
     const std::size_t start = text.front() == '-' ? 1 : 0;
     if (start == text.size()) {
-        return quoted + "nothing follows the \"-\"" + rule;
+        return complaint("nothing follows the \"-\"");
     }
     bool point = false;
     for (std::size_t i = start; i < text.size(); ++i) {
@@ -33,18 +44,20 @@ std::string ExplainNotANumber(std::string_view text) {
         if (ch >= '0' && ch <= '9') {
             continue;
         }
-        const std::string position =
-            "character " + std::to_string(Utf8Length(text.substr(0, i)) + 1);
-        if (ch == '.' && point) {
-            return quoted + "a second \".\" at " + position + rule;
-        }
-        if (ch == '.') {
+        if (ch == '.' && !point) {
             point = true;
             continue;
         }
-        return quoted + "\"" + std::string(CharacterAt(text, i)) + "\" at " + position + rule;
+        std::string what = ch == '.' ? std::string("a second \".\"") : std::string(1, '"');
+        if (ch != '.') {
+            what += CharacterAt(text, i);
+            what += '"';
+        }
+        what += " at character ";
+        what += std::to_string(Utf8Length(text.substr(0, i)) + 1);
+        return complaint(what);
     }
-    return quoted + "it is not accepted" + rule;
+    return complaint("it is not accepted");
 }
 
 } // namespace mensurix
