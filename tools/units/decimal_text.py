@@ -38,25 +38,39 @@ def _decimal_exponent(q: Fraction) -> int:
     return e
 
 
-def factor_text(q: Fraction, approximate: bool = False) -> str:
-    """q exactly when its expansion ends, else rounded to nearest at 40 significant digits.
+def is_terminating(q: Fraction) -> bool:
+    """True when q's decimal expansion ends, so that a text holds it exactly."""
+    return _terminating_scale(q) is not None
 
-    An approximate q (one computed from a truncated constant such as pi) is always rounded:
-    its digits beyond the 40th carry no information. Ties round away from zero. Never uses
-    exponent notation; canonical: no superfluous zeros, no trailing '.'."""
+
+def factor_text(q: Fraction, approximate: bool = False) -> str:
+    """q exactly when its expansion ends, else rounded away from zero at 40 significant digits.
+
+    Rounding away from zero makes every written factor at least as large in magnitude as the
+    exact one, so a product of factors never falls below the exact value: an exact tie such as
+    2.5 yd, computed through the base, still shows as the tie and rounds half away from zero.
+    An approximate q (one computed from a truncated constant such as pi) is always rounded: its
+    digits beyond the 40th carry no information. Never uses exponent notation; canonical: no
+    superfluous zeros, no trailing '.'."""
     sign = "-" if q < 0 else ""
     q = abs(q)
     if q == 0:
         return "0"
     scale = _terminating_scale(q)
-    if scale is not None and not approximate:
-        return _scaled_text(sign, q.numerator * 10**scale // q.denominator, scale)
+    if scale is not None:
+        exact = _scaled_text(sign, q.numerator * 10**scale // q.denominator, scale)
+        if not approximate or _significant_digits(exact) <= SIGNIFICANT_DIGITS:
+            return exact
     scale = SIGNIFICANT_DIGITS - 1 - _decimal_exponent(q)
     scaled = q * Fraction(10) ** scale
-    digits = int(scaled + Fraction(1, 2))
+    digits = -(-scaled.numerator // scaled.denominator)
     if scale < 0:
         return sign + str(digits * 10 ** (-scale))
     return _scaled_text(sign, digits, scale)
+
+
+def _significant_digits(text: str) -> int:
+    return len(text.lstrip("-").replace(".", "").strip("0"))
 
 
 def display_text(q: Fraction, fraction_digits: int) -> str:
