@@ -111,8 +111,10 @@ def comparisons(definitions, catalogue, shipped, mapping):
     rows = []
     for category, (name, built), (_, entries) in zip(definitions.categories, catalogue, shipped):
         units = [definitions.units[ident] for ident, _ in built]
-        reference = next(row for row, unit in enumerate(units)
-                         if unit.size == 1 and unit.zero is None)
+        references = [row for row, unit in enumerate(units) if unit.size == 1 and unit.zero is None]
+        if not references:
+            raise DefinitionError(f"[{name}] has no reference unit (SIZE 1, no zero) to compare in")
+        reference = references[0]
         reference_expression = mapping.expression(units[reference].ident)
         typed_values = ((Fraction(0), Fraction(100)) if any(u.zero is not None for u in units)
                         else (Fraction(1),))

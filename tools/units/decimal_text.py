@@ -5,17 +5,22 @@ from fractions import Fraction
 SIGNIFICANT_DIGITS = 40
 
 
+def without_twos_and_fives(n: int):
+    """(m, a, b) with n = m x 2^a x 5^b and m divisible by neither 2 nor 5, for n > 0."""
+    twos = fives = 0
+    while n % 2 == 0:
+        n //= 2
+        twos += 1
+    while n % 5 == 0:
+        n //= 5
+        fives += 1
+    return n, twos, fives
+
+
 def _terminating_scale(q: Fraction):
     """The number of fraction digits of q's decimal expansion, or None when it never ends."""
-    d = q.denominator
-    twos = fives = 0
-    while d % 2 == 0:
-        d //= 2
-        twos += 1
-    while d % 5 == 0:
-        d //= 5
-        fives += 1
-    return max(twos, fives) if d == 1 else None
+    rest, twos, fives = without_twos_and_fives(q.denominator)
+    return max(twos, fives) if rest == 1 else None
 
 
 def _scaled_text(sign: str, digits: int, scale: int) -> str:

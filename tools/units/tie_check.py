@@ -8,7 +8,7 @@ magnitude and offsets meet exact values."""
 
 from fractions import Fraction
 
-from decimal_text import display_text, is_terminating
+from decimal_text import display_text, is_terminating, without_twos_and_fives
 from golden_conversions import base_value, value_in_unit
 
 # Tie positions and numerators tried for categories with zero points, where a tie needs a
@@ -20,13 +20,7 @@ _TIES_PER_OFFSET_PAIR = 4
 
 def _linear_ties(ratio: Fraction):
     """(typed, digits, exact result) pairs whose result is an odd number of halves."""
-    numerator, twos, fives = ratio.numerator, 0, 0
-    while numerator % 2 == 0:
-        numerator //= 2
-        twos += 1
-    while numerator % 5 == 0:
-        numerator //= 5
-        fives += 1
+    _, twos, fives = without_twos_and_fives(abs(ratio.numerator))
     typed = Fraction(ratio.denominator, 2 ** (twos + 1) * 5**fives)
     return [(typed, 0, typed * ratio), (-typed, 0, -typed * ratio)]
 
