@@ -8,7 +8,8 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libxcb1-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev libgmp-dev
     clang libclang-rt-14-dev
-    xvfb xauth xdotool xclip xcompmgr openbox wmctrl x11-utils imagemagick units
+    xvfb xauth xdotool xclip xcompmgr openbox wmctrl x11-utils imagemagick
+    units
     fonts-dejavu-core fonts-dejavu-extra
 )
 if [[ "${1:-}" == "--run-only" ]]; then
