@@ -49,7 +49,7 @@ bool AtMostTwoInTenToThe39AboveOne(const DecimalText& value) {
         return false;
     }
     const std::string rest = difference.substr(tiny.size());
-    return rest == "1" || rest == "2" || rest.front() == '0' || rest.front() == '1';
+    return rest == "2" || rest.front() == '0' || rest.front() == '1';
 }
 
 TEST(ShippedCatalogue, SizeAndPreselectedUnits) {
