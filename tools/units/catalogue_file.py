@@ -1,12 +1,14 @@
 """The Units.dat catalogue: built from the definitions, written as text and read back."""
 
+import re
 from dataclasses import dataclass
 from fractions import Fraction
 
-from decimal_text import SIGNIFICANT_DIGITS, factor_text
+from decimal_text import SIGNIFICANT_DIGITS, factor_text, is_terminating
 from unit_definitions import DefinitionError
 
-# The window, the settings and the language files address categories by position.
+# The window, the settings and the language files address categories by position, and
+# options.ini keeps the selected one by index: a new category goes at the end.
 CATEGORY_ORDER = (
     "Length", "Area", "Volume", "Mass", "Time", "Speed", "Acceleration", "Force",
     "Pressure", "Energy", "Power", "Temperature", "Angle", "Frequency", "Data Size",
@@ -15,14 +17,22 @@ CATEGORY_ORDER = (
     "Electric Resistance", "Capacitance", "Inductance", "Magnetic Flux",
     "Magnetic Flux Density", "Illuminance", "Luminance", "Radioactivity", "Absorbed Dose",
     "Equivalent Dose", "Amount of Substance",
+    "Fuel Economy", "Fuel Consumption", "Temperature Interval", "Electric Conductance",
+    "Luminous Intensity", "Luminous Flux", "Solid Angle", "Ratio", "Magnetic Field (H)",
+    "Radiation Exposure", "Angular Velocity", "Thermal Conductivity", "Heat Flux",
+    "Specific Energy", "Specific Heat", "Area Density", "Linear Density", "Count",
 )
 
-# The unit column of the window is narrow.
+# The unit column of the window is narrow; the window's own test measures the names.
 MAX_NAME_LENGTH = 32
 
-RECIPROCAL_TOLERANCE = Fraction(1, 10 ** (SIGNIFICANT_DIGITS - 1))
+# Both factors are rounded away from zero, each by less than one unit in its 40th digit.
+RECIPROCAL_TOLERANCE = Fraction(2, 10 ** (SIGNIFICANT_DIGITS - 1))
 
 FIRST_LINE = "Generated from tools/units/definitions.txt by tools/units/generate_units.py."
+
+# "Full Name (symbol)": front ends find a unit by its symbol or by its full name.
+_NAME = re.compile(r"(?P<full>[^()]+) \((?P<symbol>[^()]+)\)\Z")
 
 
 @dataclass(frozen=True)
@@ -37,43 +47,71 @@ class CatalogueEntry:
     offset_first: bool = False
 
     def line(self) -> str:
-        # The generator writes offsets last only: u = b x FactorFromBase + Offset.
+        # Offsets stand first: u = (b + Offset) x FactorFromBase, b = u x FactorToBase - Offset.
         text = ("*" if self.is_default else "") + self.name + "="
-        text += self.factor_from_base + "|" + self.factor_to_base
-        return text + ("|+" + self.offset if self.offset else "")
+        if self.offset:
+            text += "+" + self.offset + "|"
+        return text + self.factor_from_base + "|" + self.factor_to_base
 
 
-def _check_name(name: str, seen: set, line: int) -> None:
-    problem = None
-    if not all(32 <= ord(ch) < 127 for ch in name):
-        problem = "is not printable ASCII"
-    elif len(name) > MAX_NAME_LENGTH:
-        problem = f"is longer than {MAX_NAME_LENGTH} characters"
-    elif "=" in name or "|" in name or name[:1] in ("[", "*") or name != name.strip():
-        problem = "cannot stand in a unit line"
-    elif not (name.endswith(")") and " (" in name):
-        problem = "does not end with its symbol in parentheses"
-    elif name in seen:
-        problem = "is used twice in its category"
-    if problem:
-        raise DefinitionError(f"line {line}: unit name {name!r} {problem}")
-    seen.add(name)
+def _name_problem(name: str):
+    if not all(ch.isprintable() for ch in name) or "\u00a0" in name or "\ufeff" in name:
+        return "holds a character that is not printable text"
+    if len(name) > MAX_NAME_LENGTH:
+        return f"is longer than {MAX_NAME_LENGTH} characters"
+    if "=" in name or "|" in name or name[:1] in ("[", "*"):
+        return "cannot stand in a unit line"
+    match = _NAME.match(name)
+    if not match or any(part != part.strip() or "  " in part for part in match.groups()):
+        return "is not 'Full Name (symbol)' with one symbol in parentheses at the end"
+    return None
 
 
-def _entry(unit) -> CatalogueEntry:
-    if unit.is_default:
-        if unit.size != 1 or unit.zero is not None:
-            raise DefinitionError(f"line {unit.line}: the base unit must have size 1, no zero")
-        return CatalogueEntry(unit.name, True, "1", "1")
-    if unit.size == 0:
+class _UniqueNames:
+    """Symbols and full names seen so far, over the whole catalogue."""
+
+    def __init__(self):
+        self.symbols = {}
+        self.full_names = {}
+
+    def add(self, name: str, line: int) -> None:
+        problem = _name_problem(name)
+        if problem is None:
+            match = _NAME.match(name)
+            symbol, full = match.group("symbol"), match.group("full").casefold()
+            if symbol in self.symbols:
+                problem = f"uses the symbol of line {self.symbols[symbol]}"
+            elif full in self.full_names:
+                problem = f"repeats the full name of line {self.full_names[full]}"
+            else:
+                self.symbols[symbol] = line
+                self.full_names[full] = line
+        if problem:
+            raise DefinitionError(f"line {line}: unit name {name!r} {problem}")
+
+
+def _entry(unit, base: Fraction, exact_to_base: bool) -> CatalogueEntry:
+    size = unit.size / base
+    if size == 0:
         raise DefinitionError(f"line {unit.line}: {unit.ident} has size 0")
-    from_base = factor_text(1 / unit.size, unit.approximate)
-    to_base = factor_text(unit.size, unit.approximate)
+    from_base = factor_text(1 / size, unit.approximate)
+    to_base = factor_text(size, unit.approximate)
     product = Fraction(from_base) * Fraction(to_base)
-    if abs(product - 1) > RECIPROCAL_TOLERANCE:
+    if not 0 <= product - 1 <= RECIPROCAL_TOLERANCE:
         raise DefinitionError(f"line {unit.line}: {from_base} x {to_base} is not 1")
-    offset = "" if unit.zero is None else factor_text(-unit.zero / unit.size, unit.approximate)
-    return CatalogueEntry(unit.name, False, from_base, to_base, offset)
+    # An offset is added to or subtracted from exact values only: a rounded base value would
+    # move an exact tie such as 31.1 degF = -0.5 degC to the wrong side of the offset.
+    if exact_to_base and Fraction(to_base) != size:
+        raise DefinitionError(f"line {unit.line}: {unit.ident} needs an exact FactorToBase in "
+                              "a category with zero points; choose the category's base")
+    if unit.zero is None:
+        return CatalogueEntry(unit.name, unit.is_default, from_base, to_base)
+    zero = unit.zero / base
+    if unit.approximate or not is_terminating(zero):
+        raise DefinitionError(f"line {unit.line}: the zero point of {unit.ident} is not exact "
+                              "in the category's base")
+    return CatalogueEntry(unit.name, unit.is_default, from_base, to_base,
+                          factor_text(-zero), True)
 
 
 def build_catalogue(definitions):
@@ -82,15 +120,17 @@ def build_catalogue(definitions):
     if names != CATEGORY_ORDER:
         raise DefinitionError(f"categories must be, in this order: {', '.join(CATEGORY_ORDER)}")
     catalogue = []
+    seen = _UniqueNames()
     for category in definitions.categories:
         defaults = [unit.ident for unit in category.units if unit.is_default]
         if len(defaults) != 1:
-            raise DefinitionError(f"[{category.name}] needs exactly one base unit marked '*'")
-        seen = set()
+            raise DefinitionError(f"[{category.name}] needs exactly one preselected unit "
+                                  "marked '*'")
+        with_zero = any(unit.zero is not None for unit in category.units)
         entries = []
         for unit in category.units:
-            _check_name(unit.name, seen, unit.line)
-            entries.append((unit.ident, _entry(unit)))
+            seen.add(unit.name, unit.line)
+            entries.append((unit.ident, _entry(unit, category.base, with_zero)))
         catalogue.append((category.name, entries))
     return catalogue
 

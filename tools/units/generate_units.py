@@ -11,6 +11,7 @@ from pathlib import Path
 
 from catalogue_file import build_catalogue, catalogue_text, read_catalogue_text
 from golden_conversions import golden_text
+from tie_check import tie_failures
 from unit_definitions import DefinitionError, parse_definitions
 
 HERE = Path(__file__).resolve().parent
@@ -23,14 +24,18 @@ GOLDEN_TSV = Path("tests") / "catalogue" / "shipped_conversions.tsv"
 
 def render():
     """{relative path: text} of every generated file, plus the catalogue for the summary."""
-    definitions = parse_definitions(DEFINITIONS.read_text(encoding="ascii"))
+    definitions = parse_definitions(DEFINITIONS.read_text(encoding="utf-8"))
     catalogue = build_catalogue(definitions)
     units_dat = catalogue_text(catalogue)
     shipped = read_catalogue_text(units_dat)
     built = [(name, [entry for _, entry in entries]) for name, entries in catalogue]
     if shipped != built:
         raise DefinitionError("Units.dat does not read back as the catalogue it was written from")
-    golden = golden_text(CONVERSIONS.read_text(encoding="ascii"), catalogue, shipped)
+    failures, _ = tie_failures(definitions, catalogue, shipped)
+    if failures:
+        raise DefinitionError("exact ties shown rounded the wrong way:\n  " +
+                              "\n  ".join(failures[:20]))
+    golden = golden_text(CONVERSIONS.read_text(encoding="utf-8"), catalogue, shipped)
     return {UNITS_DAT: units_dat, GOLDEN_TSV: golden}, catalogue
 
 
@@ -46,7 +51,7 @@ def main(argv) -> int:
     if args.check:
         stale = [
             path for path, text in outputs.items()
-            if not (ROOT / path).is_file() or (ROOT / path).read_bytes() != text.encode("ascii")
+            if not (ROOT / path).is_file() or (ROOT / path).read_bytes() != text.encode("utf-8")
         ]
         for path in stale:
             print(f"generate_units: {path.as_posix()} is out of date; run "
@@ -54,7 +59,7 @@ def main(argv) -> int:
         return 1 if stale else 0
     for path, text in outputs.items():
         (ROOT / path).parent.mkdir(parents=True, exist_ok=True)
-        (ROOT / path).write_bytes(text.encode("ascii"))
+        (ROOT / path).write_bytes(text.encode("utf-8"))
     units = sum(len(entries) for _, entries in catalogue)
     print(f"wrote {UNITS_DAT.as_posix()}: {len(catalogue)} categories, {units} units")
     rows = [line for line in outputs[GOLDEN_TSV].splitlines() if not line.startswith("#")]

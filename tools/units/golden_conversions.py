@@ -8,28 +8,36 @@ from unit_definitions import DefinitionError
 
 DISPLAY_DIGITS = 20
 
-_LINE = re.compile(r"(\S+)\s+(\S+)\s+->\s+(\S+)(?:\s+=\s+(\S+))?\Z")
+_LINE = re.compile(r"(\S+)\s+(\S+)\s+->\s+(\S+)(?:\s+@(\d+))?(?:\s+=\s+(\S+))?\Z")
 _TYPED = re.compile(r"-?(\d+\.?\d*|\.\d+)\Z")
 
 HEADER = (
     "# Golden conversions through data/Units.dat, generated with it from"
     " tools/units/conversions.txt.\n"
-    "# Columns: category, source unit, typed value, target unit, the result rounded half away"
-    " from zero\n"
-    f"# to {DISPLAY_DIGITS} fraction digits (trailing zeros dropped, no thousands separators).\n"
+    "# Columns: category, source unit, typed value, target unit, fraction digits, the result"
+    " rounded\n"
+    "# half away from zero to those digits (trailing zeros dropped, no thousands separators).\n"
 )
 
 
+def _optional(text: str) -> Fraction:
+    return Fraction(text) if text else Fraction(0)
+
+
 def base_value(source, typed: Fraction) -> Fraction:
-    """The typed value in the category's base. Offsets are written last, so
-    b = (u - Offset) x FactorToBase."""
-    offset = Fraction(source.offset) if source.offset else 0
-    return (typed - offset) * Fraction(source.factor_to_base)
+    """The typed value in the category's base, as the program computes it."""
+    to_base = Fraction(source.factor_to_base) if source.factor_to_base else Fraction(1)
+    offset = _optional(source.offset)
+    if source.offset_first:
+        return typed * to_base - offset
+    return (typed - offset) * to_base
 
 
 def value_in_unit(unit, base: Fraction) -> Fraction:
-    """u = b x FactorFromBase + Offset."""
-    offset = Fraction(unit.offset) if unit.offset else 0
+    """The base value in the unit, as the program computes it."""
+    offset = _optional(unit.offset)
+    if unit.offset_first:
+        return (base + offset) * Fraction(unit.factor_from_base)
     return base * Fraction(unit.factor_from_base) + offset
 
 
@@ -50,8 +58,9 @@ def golden_text(text: str, catalogue, shipped) -> str:
         match = _LINE.match(body)
         if not match:
             raise DefinitionError(
-                f"conversions line {number}: expected 'VALUE FROM -> TO [= RESULT]'")
-        typed, source_id, target_id, expected = match.groups()
+                f"conversions line {number}: expected 'VALUE FROM -> TO [@DIGITS] [= RESULT]'")
+        typed, source_id, target_id, digits, expected = match.groups()
+        digits = DISPLAY_DIGITS if digits is None else int(digits)
         if not _TYPED.match(typed):
             raise DefinitionError(f"conversions line {number}: {typed!r} is not a typed number")
         for ident in (source_id, target_id):
@@ -62,9 +71,9 @@ def golden_text(text: str, catalogue, shipped) -> str:
             raise DefinitionError(f"conversions line {number}: units of different categories")
         name, entries = shipped[category]
         base = base_value(entries[source_row], Fraction(typed))
-        result = display_text(value_in_unit(entries[target_row], base), DISPLAY_DIGITS)
+        result = display_text(value_in_unit(entries[target_row], base), digits)
         if expected is not None and result != expected:
             raise DefinitionError(f"conversions line {number}: gives {result}, expected {expected}")
         source, target = entries[source_row].name, entries[target_row].name
-        rows.append("\t".join((name, source, typed, target, result)))
+        rows.append("\t".join((name, source, typed, target, str(digits), result)))
     return HEADER + "".join(row + "\n" for row in rows)

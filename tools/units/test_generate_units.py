@@ -7,6 +7,7 @@ from catalogue_file import (CATEGORY_ORDER, CatalogueEntry, build_catalogue, cat
                             read_catalogue_text)
 from decimal_text import display_text, factor_text
 from golden_conversions import base_value, golden_text, value_in_unit
+from tie_check import tie_failures
 from unit_definitions import DefinitionError, parse_definitions
 from unit_expression import Expression, ExpressionError
 
@@ -16,7 +17,7 @@ def catalogue_source(extra_units="", extra_category=None):
     lines = []
     for index, name in enumerate(CATEGORY_ORDER):
         lines.append(f"[{name}]")
-        lines.append(f"*base{index} | Base (b{index}) | 1 # test")
+        lines.append(f"*base{index} | Base {index} (b{index}) | 1 # test")
         if name == (extra_category or CATEGORY_ORDER[0]):
             lines.append(extra_units)
     return "\n".join(lines)
@@ -31,7 +32,7 @@ class FactorTextTest(unittest.TestCase):
             ("negative", Fraction(-3, 2), False, "-1.5"),
             ("long terminating kept whole", Fraction(1, 2**50), False,
              "0.00000000000000088817841970012523233890533447265625"),
-            ("one third", Fraction(1, 3), False, "0." + "3" * 40),
+            ("one third rounds up", Fraction(1, 3), False, "0." + "3" * 39 + "4"),
             ("five ninths rounds up", Fraction(5, 9), False, "0." + "5" * 39 + "6"),
             ("negative two thirds", Fraction(-2, 3), False, "-0." + "6" * 39 + "7"),
             ("large, digits left of the point", Fraction(10**30, 7), False,
@@ -41,11 +42,13 @@ class FactorTextTest(unittest.TestCase):
             ("carry into a new digit", 1 - Fraction(1, 3 * 10**41), False, "1"),
             ("approximate terminating is rounded",
              Fraction("3.14159265358979323846264338327950288419716939937510582097494"), True,
-             "3.141592653589793238462643383279502884197"),
+             "3.141592653589793238462643383279502884198"),
             ("approximate tie rounds away from zero",
              Fraction("-0.12345678901234567890123456789012345678905"), True,
              "-0.1234567890123456789012345678901234567891"),
             ("approximate short value unchanged", Fraction("0.25"), True, "0.25"),
+            ("approximate just above a digit rounds up",
+             Fraction("0.10000000000000000000000000000000000000001"), True, "0.1" + "0" * 38 + "1"),
         ]
         for name, value, approximate, expected in cases:
             with self.subTest(name):
@@ -109,6 +112,10 @@ class DefinitionsTest(unittest.TestCase):
             ("bad identifier", "[L]\n*2a | A (a) | 1 # s"),
             ("too many fields", "[L]\n*a | A (a) | 1 | 2 | 3 # s"),
             ("bad expression", "[L]\n*a | A (a) | 1 + # s"),
+            ("base outside a category", "base 2 # s\n[L]\n*a | A (a) | 1 # s"),
+            ("base twice", "[L]\nbase 2 # s\nbase 3 # s\n*a | A (a) | 1 # s"),
+            ("approximate base", "approx pi = 3.14 # s\n[L]\nbase pi # s\n*a | A (a) | 1 # s"),
+            ("base not positive", "[L]\nbase 0 # s\n*a | A (a) | 1 # s"),
         ]
         for name, text in cases:
             with self.subTest(name), self.assertRaises(DefinitionError):
@@ -118,19 +125,20 @@ class DefinitionsTest(unittest.TestCase):
 class CatalogueTest(unittest.TestCase):
     def test_lines(self):
         source = catalogue_source(
-            "degF | Degree Fahrenheit (F) | 5 / 9 | 459.67 * 5 / 9 # s\n"
-            "degC | Degree Celsius (C) | 1 | 273.15 # s\n"
-            "degDe | Degree Delisle (De) | -2 / 3 | 373.15 # s\nkK | Kilokelvin (kK) | 1000 # s",
+            "base 1 / 9 # s\n"
+            "degF | Degree Fahrenheit (°F) | 5 / 9 | 459.67 * 5 / 9 # s\n"
+            "degC | Degree Celsius (°C) | 1 | 273.15 # s\n"
+            "degDe | Degree Delisle (°De) | -2 / 3 | 373.15 # s\nkK | Kilokelvin (kK) | 1000 # s",
             "Temperature")
         catalogue = build_catalogue(parse_definitions(source))
         self.assertEqual(len(catalogue), len(CATEGORY_ORDER))
         lines = [entry.line() for _, entry in catalogue[CATEGORY_ORDER.index("Temperature")][1]]
         self.assertEqual(lines, [
-            "*Base (b11)=1|1",
-            "Degree Fahrenheit (F)=1.8|0." + "5" * 39 + "6|+-459.67",
-            "Degree Celsius (C)=1|1|+-273.15",
-            "Degree Delisle (De)=-1.5|-0." + "6" * 39 + "7|+559.725",
-            "Kilokelvin (kK)=0.001|1000",
+            "*Base 11 (b11)=0." + "1" * 39 + "2|9",
+            "Degree Fahrenheit (°F)=+-2298.35|0.2|5",
+            "Degree Celsius (°C)=+-2458.35|0." + "1" * 39 + "2|9",
+            "Degree Delisle (°De)=+-3358.35|-0.1" + "6" * 38 + "7|-6",
+            "Kilokelvin (kK)=0.000" + "1" * 39 + "2|9000",
         ])
 
     def test_rejected_catalogues(self):
@@ -138,11 +146,19 @@ class CatalogueTest(unittest.TestCase):
             ("name too long", catalogue_source("x | " + "N" * 27 + " (xyz) | 2 # s")),
             ("equals sign in name", catalogue_source("x | A=B (ab) | 2 # s")),
             ("no symbol", catalogue_source("x | Plain | 2 # s")),
-            ("name twice", catalogue_source("x | Base (b0) | 2 # s")),
-            ("second base unit", catalogue_source("*x | Other (o) | 1 # s")),
-            ("base unit not 1", catalogue_source().replace("(b0) | 1", "(b0) | 2")),
+            ("two symbols", catalogue_source("x | Two (a) (b) | 2 # s")),
+            ("blank inside the parentheses", catalogue_source("x | Two ( t) | 2 # s")),
+            ("control character", catalogue_source("x | Tab\tName (t) | 2 # s")),
+            ("name twice", catalogue_source("x | Base 0 (z) | 2 # s")),
+            ("full name twice in another case", catalogue_source("x | BASE 1 (z) | 2 # s")),
+            ("symbol of another category", catalogue_source("x | Other (b5) | 2 # s")),
+            ("second preselected unit", catalogue_source("*x | Other (o) | 1 # s")),
             ("size zero", catalogue_source("x | Nothing (n) | 0 # s")),
             ("category missing", catalogue_source().replace("[Area]\n", "")),
+            ("rounded factor to the base beside a zero point",
+             catalogue_source("t | Third (t) | 1 / 3 # s\nz | Zero (z) | 1 | 1 # s")),
+            ("zero point not exact in the base",
+             catalogue_source("base 3 # s\nz | Zero (z) | 3 | 1 # s")),
         ]
         for name, source in cases:
             with self.subTest(name), self.assertRaises(DefinitionError):
@@ -174,7 +190,9 @@ class CatalogueTest(unittest.TestCase):
         ])
 
     def test_written_text_reads_back(self):
-        catalogue = build_catalogue(parse_definitions(catalogue_source("x | Two (2) | 2 # s")))
+        catalogue = build_catalogue(parse_definitions(
+            catalogue_source("x | Two (2) | 2 # s\nk | Kelvin (K) | 1 | 273.15 # s",
+                             "Temperature")))
         text = catalogue_text(catalogue)
         self.assertTrue(text.endswith("\n") and "\r" not in text)
         self.assertEqual(read_catalogue_text(text),
@@ -182,11 +200,14 @@ class CatalogueTest(unittest.TestCase):
 
 
 class GoldenTest(unittest.TestCase):
-    def test_offsets_written_last(self):
+    def test_offsets_in_either_place(self):
         m = CatalogueEntry("M", False, "2", "0.5", "10")
+        n = CatalogueEntry("N", False, "4", "0.25", "3", True)
         k = CatalogueEntry("K", True, "1", "1")
         self.assertEqual(base_value(m, Fraction(12)), 1)
         self.assertEqual(value_in_unit(m, Fraction(1)), 12)
+        self.assertEqual(base_value(n, Fraction(16)), 1)
+        self.assertEqual(value_in_unit(n, Fraction(1)), 16)
         self.assertEqual(base_value(k, Fraction(7)), 7)
         self.assertEqual(value_in_unit(CatalogueEntry("L", False, "0.5", "2"), Fraction(7)),
                          Fraction("3.5"))
@@ -196,14 +217,42 @@ class GoldenTest(unittest.TestCase):
         catalogue = build_catalogue(parse_definitions(source))
         shipped = read_catalogue_text(catalogue_text(catalogue))
         tsv = golden_text("1 third -> base0 = 0.33333333333333333333\n# note\n"
-                          "-2 base0 -> third", catalogue, shipped)
+                          "-2 base0 -> third\n0.5 third -> third @0 = 1", catalogue, shipped)
         rows = [line for line in tsv.splitlines() if not line.startswith("#")]
-        self.assertEqual(rows, ["Length\tThird (t)\t1\tBase (b0)\t0.33333333333333333333",
-                                "Length\tBase (b0)\t-2\tThird (t)\t-6"])
+        self.assertEqual(rows, [
+            "Length\tThird (t)\t1\tBase 0 (b0)\t20\t0.33333333333333333333",
+            "Length\tBase 0 (b0)\t-2\tThird (t)\t20\t-6",
+            "Length\tThird (t)\t0.5\tThird (t)\t0\t1"])
         for conversions in ("1 third -> base0 = 0.3333", "1 third -> base1", "x base0 -> third",
-                            "1 nothing -> base0", "1 third base0"):
+                            "1 nothing -> base0", "1 third base0", "1 third -> base0 @x"):
             with self.subTest(conversions), self.assertRaises(DefinitionError):
                 golden_text(conversions, catalogue, shipped)
+
+
+class TieTest(unittest.TestCase):
+    YARD_FROM_BASE = "1.093613298337707786526684164479440069992"
+
+    def check(self, extra, category, edit=lambda text: text):
+        definitions = parse_definitions(catalogue_source(extra, category))
+        catalogue = build_catalogue(definitions)
+        shipped = read_catalogue_text(edit(catalogue_text(catalogue)))
+        return tie_failures(definitions, catalogue, shipped)
+
+    def test_written_catalogue_shows_every_tie(self):
+        cases = [("yd | Yard (yd) | 0.9144 # s\nthird | Third (t) | 1 / 3 # s", "Length"),
+                 ("base 1 / 9 # s\ndegF | Degree F (°F) | 5 / 9 | 459.67 * 5 / 9 # s\n"
+                  "degC | Degree C (°C) | 1 | 273.15 # s", "Temperature")]
+        for extra, category in cases:
+            with self.subTest(category):
+                failures, checked = self.check(extra, category)
+                self.assertEqual(failures, [])
+                self.assertGreater(checked, 8)
+
+    def test_a_factor_rounded_down_is_caught(self):
+        rounded_down = self.YARD_FROM_BASE[:-1] + "1"
+        failures, _ = self.check("yd | Yard (yd) | 0.9144 # s", "Length",
+                                 lambda text: text.replace(self.YARD_FROM_BASE, rounded_down))
+        self.assertIn("yd -> yd", "\n".join(failures))
 
 
 if __name__ == "__main__":

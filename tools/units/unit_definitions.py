@@ -9,6 +9,7 @@ from unit_expression import Expression, ExpressionError
 
 _IDENTIFIER = re.compile(r"[A-Za-z_][A-Za-z0-9_]*\Z")
 _CONSTANT = re.compile(r"(const|approx)\s+(\S+)\s*=(.*)\Z")
+_BASE = re.compile(r"base\s+(.*)\Z")
 
 
 class DefinitionError(ValueError):
@@ -19,7 +20,7 @@ class DefinitionError(ValueError):
 class UnitDefinition:
     ident: str
     name: str
-    is_default: bool
+    is_default: bool  # preselected as the source unit
     size_expression: Expression
     zero_expression: Optional[Expression]
     line: int
@@ -32,6 +33,11 @@ class UnitDefinition:
 class CategoryDefinition:
     name: str
     units: list = field(default_factory=list)
+    # The catalogue's base in the units that SIZE and ZERO are written in; 1 unless a
+    # "base" line says otherwise.
+    base_expression: Optional[Expression] = None
+    base_line: int = 0
+    base: Fraction = Fraction(1)
 
 
 @dataclass
@@ -76,6 +82,13 @@ def parse_definitions(text: str) -> Definitions:
             continue
         if not source.strip():
             raise DefinitionError(f"line {number}: the definition cites no source")
+        base = _BASE.match(body)
+        if base:
+            if not categories or categories[-1].base_expression is not None:
+                raise DefinitionError(f"line {number}: 'base' belongs once inside a [Category]")
+            categories[-1].base_expression = _expression(base.group(1), number)
+            categories[-1].base_line = number
+            continue
         constant = _CONSTANT.match(body)
         if constant:
             kind, ident, text = constant.groups()
@@ -96,12 +109,13 @@ def parse_definitions(text: str) -> Definitions:
             constants[ident] = definition
         else:
             units[ident] = definition
-    _evaluate_all(constants, units, approximate)
+    _evaluate_all(constants, units, approximate, categories)
     return Definitions(categories, units)
 
 
-def _evaluate_all(constants: dict, units: dict, approximate: set) -> None:
-    """Evaluates every unit; a name that uses an approximate name becomes approximate."""
+def _evaluate_all(constants: dict, units: dict, approximate: set, categories: list) -> None:
+    """Evaluates every unit and base; a name that uses an approximate name becomes
+    approximate."""
     values = {}
     pending = []  # names being evaluated, innermost last
 
@@ -136,3 +150,13 @@ def _evaluate_all(constants: dict, units: dict, approximate: set) -> None:
         except DefinitionError as error:
             raise DefinitionError(f"line {unit.line}: {error}") from None
         unit.approximate = unit.ident in approximate
+    for category in categories:
+        if category.base_expression is None:
+            continue
+        name = f"[{category.name}] base"
+        try:
+            category.base = evaluate(name, category.base_expression)
+        except DefinitionError as error:
+            raise DefinitionError(f"line {category.base_line}: {error}") from None
+        if name in approximate or category.base <= 0:
+            raise DefinitionError(f"line {category.base_line}: a base must be exact and positive")

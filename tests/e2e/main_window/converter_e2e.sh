@@ -72,12 +72,12 @@ height=${screen#*x}
 ((left == (width - 610) / 2 && top == (height - 450) / 2)) ||
     fail "window at $left,$top is not centred on ${width}x$height"
 
-# Type a value, then copy the millimetre row (the seventh of Length) through the menu.
+# Type a value, then copy the millimetre row (the fourth of Length) through the menu.
 click 400 134
 xdotool key --clearmodifiers ctrl+a
 xdotool type --delay 30 "1234.5"
 sleep 0.3
-row_y=$((156 + 2 + 6 * 18 + 9))
+row_y=$((156 + 2 + 3 * 18 + 9))
 click 400 "$row_y" 3
 xdotool mousemove_relative 20 10 click 1
 sleep 0.5

@@ -1,0 +1,67 @@
+#include "converter_fixture.h"
+
+#include <QStyle>
+#include <QStyleOptionComboBox>
+
+namespace mensurix::testing {
+namespace {
+
+// The shipped category and unit names, measured with the fonts and boxes of the real window,
+// whatever fonts this machine resolves.
+class ShippedTextWidth : public ConverterFixture {
+protected:
+    void SetUp() override {
+        InstallShippedData();
+        Open();
+    }
+};
+
+// The width the closed list has for its text: the style's edit field, less the pixel that the
+// style leaves free on either side of the text.
+int ClosedListTextWidth(const QComboBox* list) {
+    QStyleOptionComboBox option;
+    option.initFrom(list);
+    option.editable = list->isEditable();
+    option.frame = list->hasFrame();
+    const QRect field = list->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                      QStyle::SC_ComboBoxEditField, list);
+    return field.width() - 2;
+}
+
+TEST_F(ShippedTextWidth, EveryCategoryNameFitsTheClosedListInEveryLanguage) {
+    const int available = ClosedListTextWidth(Units());
+    ASSERT_GT(available, 0);
+    for (int language = 0; language < 5; ++language) {
+        window_->SwitchLanguage(language);
+        ASSERT_EQ(Units()->count(), static_cast<int>(window_->Catalogue().size()));
+        for (int i = 0; i < Units()->count(); ++i) {
+            const QString name = Units()->itemText(i);
+            EXPECT_LE(Units()->fontMetrics().horizontalAdvance(name), available)
+                << "language " << language << ": " << name.toStdString();
+        }
+    }
+}
+
+TEST_F(ShippedTextWidth, EveryUnitNameIsUtf8AndFitsTheUnitColumn) {
+    const int margin = Grid()->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, Grid());
+    const QFontMetrics metrics(Grid()->font());
+    for (int category = 0; category < Units()->count(); ++category) {
+        Choose(Units(), category);
+        const auto& units = window_->Catalogue()[static_cast<std::size_t>(category)].Units;
+        for (int row = 0; row < Grid()->rowCount(); ++row) {
+            const std::string& bytes = units.at(static_cast<std::size_t>(row)).Name;
+            SCOPED_TRACE(bytes);
+            EXPECT_EQ(
+                QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size())).toStdString(),
+                bytes);
+            // The item view draws text inside the cell, the focus margin and a pixel in from
+            // either side.
+            const int available =
+                Grid()->visualRect(Grid()->model()->index(row, 0)).width() - 2 * (margin + 1);
+            EXPECT_LE(metrics.horizontalAdvance(Cell(0, row)), available);
+        }
+    }
+}
+
+} // namespace
+} // namespace mensurix::testing
