@@ -48,7 +48,7 @@ TEST_F(MaximumLengthValue, InsertionBeyondTheMaximumIsRefusedAndSaid) {
 TEST_F(MaximumLengthValue, LongestResultsAreCopiedWhole) {
     Value()->setText(QString(MaximumLength, '9'));
     window_->findChild<QCheckBox*>("CheckBoxDouHao")->setChecked(true);
-    const int millimeter = 6;
+    const int millimeter = 3;
     ASSERT_EQ(window_->Catalogue()[0].Units.at(millimeter).Name, "Millimeter (mm)");
     const QRect cell = Grid()->visualRect(Grid()->model()->index(millimeter, 1));
     QTest::mouseClick(Grid()->viewport(), Qt::RightButton, {}, cell.center());
