@@ -144,8 +144,9 @@ private:
     QAction* checkedLanguageItem_ = nullptr;
     bool destroyed_ = false;
 
-    // The caption strip moves the window itself where the window system refuses a system move.
-    bool dragging_ = false;
+    // The button with which the caption strip moves the window itself: one other than the left,
+    // or any where the window system refuses a system move.
+    Qt::MouseButton dragButton_ = Qt::NoButton;
     QPoint dragOffset_;
 };
 

@@ -115,6 +115,11 @@ TEST_F(WindowInteraction, CaptionStripDragsWithAnyButton) {
         QApplication::sendEvent(strip, &move);
         QTest::mouseRelease(strip, button, {}, QPoint(230, 25));
         EXPECT_EQ(window_->pos(), start + QPoint(30, 15)) << button;
+        // The move ends with the release of the button that began it.
+        QMouseEvent after(QEvent::MouseMove, QPointF(260, 40), strip->mapToGlobal(QPointF(260, 40)),
+                          Qt::NoButton, Qt::NoButton, {});
+        QApplication::sendEvent(strip, &after);
+        EXPECT_EQ(window_->pos(), start + QPoint(30, 15)) << button;
     }
 }
 
