@@ -1,5 +1,6 @@
 #include "ui/frm_convert.h"
 
+#include "ui/t_fixed_column_header.h"
 #include "ui/t_image_button.h"
 #include "ui/t_label.h"
 #include "ui/t_separator.h"
@@ -175,7 +176,7 @@ void TFrmConvert::CreateComponents() {
     StringGridUnit = Named(new QTableWidget(1, 2, this), "StringGridUnit");
     StringGridUnit->setGeometry(120, 156, 474, 253);
     StringGridUnit->horizontalHeader()->hide();
-    StringGridUnit->verticalHeader()->hide();
+    TFixedColumnHeader::Install(*StringGridUnit, GridDefaultColumnWidth);
     StringGridUnit->horizontalHeader()->setDefaultSectionSize(GridDefaultColumnWidth);
     StringGridUnit->verticalHeader()->setMinimumSectionSize(GridRowHeight);
     StringGridUnit->verticalHeader()->setDefaultSectionSize(GridRowHeight);
