@@ -1,5 +1,6 @@
 #include "ui/frm_convert.h"
 
+#include "ui/program_identity.h"
 #include "ui/t_fixed_column_header.h"
 #include "ui/t_image_button.h"
 #include "ui/t_label.h"
@@ -127,15 +128,20 @@ void TFrmConvert::CreateComponents() {
     Label4->setAlignment(Qt::AlignRight | Qt::AlignTop);
     Label4->SetCaption("To:");
 
+    // The status strip's design texts stand until a language file replaces them, also when
+    // none can be applied.
     RzURLLabel2 = new TUrlLabel("RzURLLabel2", this);
     RzURLLabel2->setGeometry(30, 430, 168, 13);
     SetWhiteText(RzURLLabel2);
+    RzURLLabel2->SetCaption(QStringLiteral("Homepage: ") + HomepageAddress);
+    RzURLLabel2->SetUrl(HomepageAddress);
 
     Label6 = new TLabel("Label6", this, TLabel::Sizing::Fixed);
     Label6->setGeometry(359, 431, 239, 11);
     Label6->setFont(InterfaceFont(9));
     Label6->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     SetWhiteText(Label6);
+    Label6->SetCaption(QStringLiteral("Copyright (C) ") + CopyrightHolderText);
 
     QFont boldFont = InterfaceFont(11);
     boldFont.setBold(true);
