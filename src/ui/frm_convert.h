@@ -6,6 +6,7 @@
 #include "ui/frm_convert_services.h"
 
 #include <QPoint>
+#include <QSize>
 #include <QStringList>
 #include <QWidget>
 
@@ -37,6 +38,9 @@ class TUrlLabel;
 class TFrmConvert : public QWidget {
     Q_OBJECT
 public:
+    // The window's designed client size; it is never made smaller.
+    static constexpr QSize DesignedSize{610, 450};
+
     explicit TFrmConvert(FrmConvertServices services = DefaultServices());
     ~TFrmConvert() override;
 

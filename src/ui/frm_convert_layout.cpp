@@ -81,7 +81,7 @@ QAction* MenuItem(QMenu* menu, const char* name, const char* caption, int tag) {
 void TFrmConvert::CreateComponents() {
     setObjectName("FrmConvert");
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowMinimizeButtonHint);
-    setFixedSize(610, 450);
+    setFixedSize(DesignedSize);
     setFont(InterfaceFont(11));
 
     // Creation order is stacking order: later labels lie above earlier ones, and the controls
