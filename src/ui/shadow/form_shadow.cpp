@@ -134,15 +134,13 @@ void TFormShadow::FormPosChanged() {
     if (!OwnerForm->isMaximized()) {
         BuildShadow();
     }
+    // Placed before it is shown, never at once after: xcompmgr may leave a window unpainted
+    // that is reconfigured while it takes in its mapping.
     PlaceAroundOwner();
     const bool wanted = ShadowVisible && OwnerForm->isVisible() && OwnerStateNormal() &&
                         !ShadowBitmap.IsEmpty() && OwnerShownByWindowSystem();
     if (wanted != isVisible()) {
         setVisible(wanted);
-        // Showing may have put the halo where Qt's rounded logical geometry says.
-        if (wanted) {
-            PlaceAroundOwner();
-        }
     }
 }
 
