@@ -5,15 +5,16 @@ set -euo pipefail
 
 packages=(
     build-essential cmake ninja-build pkg-config python3
-    qt6-base-dev qt6-base-dev-tools libxcb1-dev libgl-dev
+    qt6-base-dev qt6-base-dev-tools libxcb1-dev libxcb-xfixes0-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev libgmp-dev
     clang libclang-rt-14-dev
     xvfb xauth xdotool xclip xcompmgr openbox wmctrl x11-utils imagemagick
     units
+    qt6-wayland weston wl-clipboard
     fonts-dejavu-core fonts-dejavu-extra
 )
 if [[ "${1:-}" == "--run-only" ]]; then
-    packages=(build-essential cmake ninja-build qt6-base-dev libxcb1-dev libgl-dev fonts-dejavu-core fonts-dejavu-extra)
+    packages=(build-essential cmake ninja-build qt6-base-dev libxcb1-dev libxcb-xfixes0-dev libgl-dev qt6-wayland fonts-dejavu-core fonts-dejavu-extra)
 fi
 
 missing=()

@@ -3,6 +3,7 @@
 #include "localisation/language_choice.h"
 
 #include "locations/program_dir.h"
+#include "ui/platform/fixed_window_hints.h"
 #include "ui/program_identity.h"
 #include "ui/shadow/form_shadow.h"
 #include "ui/shadow/window_shape.h"
@@ -32,6 +33,7 @@ constexpr int ResultColumnWidth = 316;
 TFrmConvert::TFrmConvert(FrmConvertServices services) : services_(std::move(services)) {
     CreateComponents();
     ConnectHandlers();
+    new FixedWindowHints(*this);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         move(screen->availableGeometry().center() - rect().center());
     }

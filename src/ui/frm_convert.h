@@ -6,6 +6,7 @@
 #include "ui/frm_convert_services.h"
 
 #include <QPoint>
+#include <QSize>
 #include <QStringList>
 #include <QWidget>
 
@@ -38,6 +39,9 @@ class TUrlLabel;
 class TFrmConvert : public QWidget {
     Q_OBJECT
 public:
+    // The window's designed client size; it is never made smaller.
+    static constexpr QSize DesignedSize{610, 450};
+
     explicit TFrmConvert(FrmConvertServices services = DefaultServices());
     ~TFrmConvert() override;
 
@@ -155,8 +159,9 @@ private:
     std::string valueTooLongText_; // the language file's text, "%1" for the limit
     bool destroyed_ = false;
 
-    // The caption strip moves the window itself where the window system refuses a system move.
-    bool dragging_ = false;
+    // The button with which the caption strip moves the window itself: one other than the left,
+    // or any where the window system refuses a system move.
+    Qt::MouseButton dragButton_ = Qt::NoButton;
     QPoint dragOffset_;
 };
 

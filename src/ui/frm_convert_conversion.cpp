@@ -52,9 +52,8 @@ void TFrmConvert::SetCellText(int column, int row, const QString& text) {
     if (item == nullptr) {
         item = new QTableWidgetItem();
         if (column == 0) {
-            // The unit column is the grid's fixed column: drawn like a heading, never selected.
+            // The unit names, shown by the grid's fixed column; never selected.
             item->setFlags(Qt::ItemIsEnabled);
-            item->setBackground(palette().button());
         } else {
             item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
         }

@@ -80,23 +80,29 @@ bool TFrmConvert::Label5MouseEvent(QEvent* event) {
     switch (event->type()) {
     case QEvent::MouseButtonPress: {
         const auto* mouse = static_cast<QMouseEvent*>(event);
-        const bool systemMove = windowHandle() != nullptr && windowHandle()->startSystemMove();
-        dragging_ = !systemMove;
+        if (dragButton_ != Qt::NoButton) {
+            return true;
+        }
+        // Window systems end their move at the release of the left button, whatever button
+        // began it; the strip moves the window itself for the other buttons.
+        const bool systemMove = mouse->button() == Qt::LeftButton && windowHandle() != nullptr &&
+                                windowHandle()->startSystemMove();
+        dragButton_ = systemMove ? Qt::NoButton : mouse->button();
         dragOffset_ = mouse->globalPosition().toPoint() - pos();
         return true;
     }
-    case QEvent::MouseMove:
-        if (dragging_) {
-            move(static_cast<QMouseEvent*>(event)->globalPosition().toPoint() - dragOffset_);
-        }
-        return dragging_;
-    case QEvent::MouseButtonRelease: {
+    case QEvent::MouseMove: {
         const auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->buttons() == Qt::NoButton) {
-            dragging_ = false;
+        if (dragButton_ != Qt::NoButton && (mouse->buttons() & dragButton_)) {
+            move(mouse->globalPosition().toPoint() - dragOffset_);
+        }
+        return dragButton_ != Qt::NoButton;
+    }
+    case QEvent::MouseButtonRelease:
+        if (static_cast<QMouseEvent*>(event)->button() == dragButton_) {
+            dragButton_ = Qt::NoButton;
         }
         return true;
-    }
     default:
         return false;
     }

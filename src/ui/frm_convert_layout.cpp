@@ -1,5 +1,7 @@
 #include "ui/frm_convert.h"
 
+#include "ui/program_identity.h"
+#include "ui/t_fixed_column_header.h"
 #include "ui/t_image_button.h"
 #include "ui/t_input_length_limit.h"
 #include "ui/t_label.h"
@@ -82,7 +84,7 @@ QAction* MenuItem(QMenu* menu, const char* name, const char* caption, int tag) {
 void TFrmConvert::CreateComponents() {
     setObjectName("FrmConvert");
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowMinimizeButtonHint);
-    setFixedSize(610, 450);
+    setFixedSize(DesignedSize);
     setFont(InterfaceFont(11));
 
     // Creation order is stacking order: later labels lie above earlier ones, and the controls
@@ -129,15 +131,20 @@ void TFrmConvert::CreateComponents() {
     Label4->setAlignment(Qt::AlignRight | Qt::AlignTop);
     Label4->SetCaption("To:");
 
+    // The status strip's design texts stand until a language file replaces them, also when
+    // none can be applied.
     RzURLLabel2 = new TUrlLabel("RzURLLabel2", this);
     RzURLLabel2->setGeometry(30, 430, 168, 13);
     SetWhiteText(RzURLLabel2);
+    RzURLLabel2->SetCaption(QStringLiteral("Homepage: ") + HomepageAddress);
+    RzURLLabel2->SetUrl(HomepageAddress);
 
     Label6 = new TLabel("Label6", this, TLabel::Sizing::Fixed);
     Label6->setGeometry(359, 431, 239, 11);
     Label6->setFont(InterfaceFont(9));
     Label6->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     SetWhiteText(Label6);
+    Label6->SetCaption(QStringLiteral("Copyright (C) ") + CopyrightHolderText);
 
     QFont boldFont = InterfaceFont(11);
     boldFont.setBold(true);
@@ -178,7 +185,7 @@ void TFrmConvert::CreateComponents() {
     StringGridUnit = Named(new QTableWidget(1, 2, this), "StringGridUnit");
     StringGridUnit->setGeometry(120, 156, 474, 253);
     StringGridUnit->horizontalHeader()->hide();
-    StringGridUnit->verticalHeader()->hide();
+    TFixedColumnHeader::Install(*StringGridUnit, GridDefaultColumnWidth);
     StringGridUnit->horizontalHeader()->setDefaultSectionSize(GridDefaultColumnWidth);
     StringGridUnit->verticalHeader()->setMinimumSectionSize(GridRowHeight);
     StringGridUnit->verticalHeader()->setDefaultSectionSize(GridRowHeight);

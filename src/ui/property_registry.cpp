@@ -9,12 +9,15 @@
 #include "ui/t_label.h"
 #include "ui/t_url_label.h"
 #include "ui/text_bytes.h"
+#include "ui/usable_window_geometry.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QMenu>
+#include <QScreen>
 #include <QSpinBox>
 #include <QTableWidget>
 
@@ -152,37 +155,48 @@ void SetItems(QObject* object, const Value& value) {
     }
 }
 
-void SetLeft(QObject* object, const Value& value) {
-    auto* widget = AsWidget(object);
-    widget->move(value.number, widget->y());
-}
-
-void SetTop(QObject* object, const Value& value) {
-    auto* widget = AsWidget(object);
-    widget->move(widget->x(), value.number);
-}
-
 // Sizes from a file are used as given, clamped to what a widget can have.
 int WidgetExtent(std::int32_t number) {
     return qBound(0, static_cast<int>(number), QWIDGETSIZE_MAX);
 }
 
-void SetWidth(QObject* object, const Value& value) {
+// Components go where the file says. The window itself stays usable: at least its designed
+// size and wholly on a screen, so that no file can hide it or its close button.
+void SetGeometry(QObject* object, const QRect& wanted) {
     auto* widget = AsWidget(object);
-    if (widget->isWindow()) {
-        widget->setFixedWidth(WidgetExtent(value.number));
-    } else {
-        widget->resize(WidgetExtent(value.number), widget->height());
+    auto* form = qobject_cast<TFrmConvert*>(widget);
+    if (form == nullptr) {
+        widget->setGeometry(wanted);
+        return;
     }
+    const QScreen* screen = QGuiApplication::screenAt(wanted.center());
+    if (screen == nullptr) {
+        screen = form->screen();
+    }
+    const QRect usable =
+        UsableWindowGeometry(wanted, TFrmConvert::DesignedSize, screen->availableGeometry());
+    form->setFixedSize(usable.size());
+    form->move(usable.topLeft());
+}
+
+void SetLeft(QObject* object, const Value& value) {
+    const QWidget* widget = AsWidget(object);
+    SetGeometry(object, QRect(QPoint(value.number, widget->y()), widget->size()));
+}
+
+void SetTop(QObject* object, const Value& value) {
+    const QWidget* widget = AsWidget(object);
+    SetGeometry(object, QRect(QPoint(widget->x(), value.number), widget->size()));
+}
+
+void SetWidth(QObject* object, const Value& value) {
+    const QWidget* widget = AsWidget(object);
+    SetGeometry(object, QRect(widget->pos(), QSize(WidgetExtent(value.number), widget->height())));
 }
 
 void SetHeight(QObject* object, const Value& value) {
-    auto* widget = AsWidget(object);
-    if (widget->isWindow()) {
-        widget->setFixedHeight(WidgetExtent(value.number));
-    } else {
-        widget->resize(widget->width(), WidgetExtent(value.number));
-    }
+    const QWidget* widget = AsWidget(object);
+    SetGeometry(object, QRect(widget->pos(), QSize(widget->width(), WidgetExtent(value.number))));
 }
 
 void SetTag(QObject* object, const Value& value) {

@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
+#include <QScreen>
 
 namespace mensurix::testing {
 namespace {
@@ -181,6 +182,38 @@ TEST_F(Language, MenuOpensBelowTheLabel) {
     EXPECT_TRUE(menu->isVisible());
     EXPECT_EQ(menu->pos(), label->mapToGlobal(QPoint(0, label->height())));
     menu->close();
+}
+
+// Whatever a file gives the window's own geometry, the window keeps at least its designed size
+// and stays wholly on the screen, close button included; components still go where it says.
+TEST_F(Language, CannotLockTheUserOutOfTheWindow) {
+    Open();
+    const QRect screen = window_->screen()->availableGeometry();
+    struct Case {
+        const char* lines;
+        QSize size;
+    };
+    const std::vector<Case> cases = {
+        {"Width=0\n", {610, 450}},
+        {"Height=0\nWidth=-5\n", {610, 450}},
+        {"Width=100000\nHeight=100000\n", screen.size()},
+        {"Left=-3000\nTop=-3000\n", {610, 450}},
+        {"Left=100000\nTop=100000\n", {610, 450}},
+        {"Width=700\nLeft=2\nTop=3\n", {700, 450}},
+    };
+    for (const auto& row : cases) {
+        SCOPED_TRACE(row.lines);
+        window_->setFixedSize(610, 450);
+        window_->move(screen.topLeft() + QPoint(20, 20));
+        Apply(row.lines);
+        EXPECT_EQ(window_->size(), row.size);
+        EXPECT_EQ(window_->minimumSize(), window_->maximumSize());
+        EXPECT_TRUE(screen.contains(window_->frameGeometry()))
+            << window_->x() << "," << window_->y();
+    }
+    EXPECT_EQ(window_->pos(), screen.topLeft() + QPoint(2, 3));
+    Apply("Label1.Left=-40\nLabel1.Width=0\n");
+    EXPECT_EQ(Find<QLabel>("Label1")->geometry(), QRect(-40, 34, 0, 33));
 }
 
 } // namespace

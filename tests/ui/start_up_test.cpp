@@ -1,6 +1,9 @@
 #include "converter_fixture.h"
 
 #include <QLabel>
+#include <QTest>
+
+#include <vector>
 
 namespace mensurix::testing {
 namespace {
@@ -17,9 +20,12 @@ TEST_F(StartUp, MissingCatalogueIsReportedOnceAndTheWindowStillOpens) {
     EXPECT_EQ(Units()->count(), 0);
     EXPECT_NE(window_->Shadow(), nullptr);
     EXPECT_FALSE(window_->mask().isEmpty());
-    // The steps after the catalogue did not run: no language applied.
+    // The steps after the catalogue did not run: no language applied, the design texts stand.
     EXPECT_TRUE(Find<QLabel>("Label28")->isHidden());
-    EXPECT_EQ(Find<QLabel>("Label6")->text(), "");
+    EXPECT_EQ(Find<QLabel>("Label6")->text(), "Copyright (C) 2026 The Mensurix Authors.");
+    EXPECT_EQ(Find<QLabel>("RzURLLabel2")->text(), "Homepage: https://mensurix.org");
+    QTest::mouseClick(Find<QLabel>("RzURLLabel2"), Qt::LeftButton);
+    EXPECT_EQ(opened_, std::vector<QString>{"https://mensurix.org"});
     Close();
     EXPECT_EQ(reported_.size(), 1U);
     EXPECT_TRUE(FileExists("options.ini"));

@@ -7,10 +7,18 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QHelpEvent>
+#include <QHeaderView>
+#include <QImage>
 #include <QLabel>
 #include <QMenu>
+#include <QScrollBar>
 #include <QTest>
 #include <QToolTip>
+
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace mensurix::testing {
 namespace {
@@ -34,6 +42,11 @@ protected:
         return Grid()->visualItemRect(Grid()->item(row, column)).center();
     }
     QMenu* CopyMenu() const { return Find<QMenu>("PopupMenu1"); }
+    QHeaderView* UnitNames() const { return Grid()->verticalHeader(); }
+    QPoint UnitNameCentre(int row) const {
+        return {UnitNames()->width() / 2,
+                UnitNames()->sectionViewportPosition(row) + UnitNames()->sectionSize(row) / 2};
+    }
 };
 
 TEST_F(WindowInteraction, FrameAndSize) {
@@ -43,7 +56,8 @@ TEST_F(WindowInteraction, FrameAndSize) {
     EXPECT_TRUE(window_->windowTitle().isEmpty());
     EXPECT_EQ(QGuiApplication::applicationDisplayName(), ApplicationTitle);
     EXPECT_EQ(Find<QLabel>("Label7")->text(), ApplicationTitle);
-    EXPECT_EQ(Grid()->columnWidth(0), 165);
+    // Column 0 is the grid's fixed column, its header.
+    EXPECT_EQ(Grid()->verticalHeader()->width(), 165);
     EXPECT_EQ(Grid()->columnWidth(1), 316);
 }
 
@@ -68,7 +82,9 @@ TEST_F(WindowInteraction, TabOrderSkipsTheHiddenEditBox) {
 }
 
 TEST_F(WindowInteraction, RightClickOpensTheMenuOnlyOnResults) {
-    QTest::mouseClick(Grid()->viewport(), Qt::RightButton, {}, CellCentre(0, 1));
+    for (const Qt::MouseButton button : {Qt::RightButton, Qt::LeftButton}) {
+        QTest::mouseClick(UnitNames()->viewport(), button, {}, UnitNameCentre(1));
+    }
     EXPECT_FALSE(CopyMenu()->isVisible());
     EXPECT_TRUE(Grid()->selectedItems().isEmpty());
     QTest::mouseClick(Grid()->viewport(), Qt::LeftButton, {}, CellCentre(1, 0));
@@ -163,6 +179,52 @@ TEST_F(WindowInteraction, EmptyCellLeavesTheClipboardAlone) {
     EXPECT_EQ(QApplication::clipboard()->text(), "before");
 }
 
+// The result column is wider than the room beside the unit names; nothing the user does with the
+// results moves the names, and the focus never lands on them.
+TEST_F(WindowInteraction, UnitNamesStayWhateverHappensToTheResults) {
+    Value()->setText("123456789012345678.123456789");
+    const int frame = Grid()->frameWidth();
+    const QRect namesArea(frame, frame, 165, Grid()->viewport()->height());
+    const QImage names = Grid()->grab(namesArea).toImage();
+    const std::vector<std::pair<std::string, std::function<void()>>> actions = {
+        {"right-click copy",
+         [&] {
+             QTest::mouseClick(Grid()->viewport(), Qt::RightButton, {}, CellCentre(1, 1));
+             CopyMenu()->close();
+             window_->PM_CopyClick();
+         }},
+        {"click on a result",
+         [&] { QTest::mouseClick(Grid()->viewport(), Qt::LeftButton, {}, CellCentre(1, 2)); }},
+        {"tab into the grid",
+         [&] {
+             Grid()->clearFocus();
+             Grid()->setCurrentIndex({});
+             Value()->setFocus();
+             QTest::keyClick(Value(), Qt::Key_Tab);
+         }},
+        {"keys",
+         [&] {
+             for (const Qt::Key key : {Qt::Key_Right, Qt::Key_End, Qt::Key_Left, Qt::Key_Home,
+                                       Qt::Key_Left, Qt::Key_Down}) {
+                 QTest::keyClick(Grid(), key);
+             }
+         }},
+        {"horizontal bar at its end",
+         [&] {
+             Grid()->horizontalScrollBar()->setValue(Grid()->horizontalScrollBar()->maximum());
+         }},
+    };
+    for (const auto& [name, act] : actions) {
+        SCOPED_TRACE(name);
+        act();
+        EXPECT_TRUE(Grid()->grab(namesArea).toImage() == names) << "the unit names moved";
+        EXPECT_NE(Grid()->currentIndex().column(), 0);
+    }
+    EXPECT_EQ(QApplication::focusWidget(), Grid());
+    EXPECT_EQ(QApplication::clipboard()->text(), Cell(1, 1));
+    EXPECT_GT(Grid()->horizontalScrollBar()->maximum(), 0);
+}
+
 TEST_F(WindowInteraction, CaptionStripDragsWithAnyButton) {
     auto* strip = Find<QLabel>("Label5");
     for (const Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
@@ -172,6 +234,11 @@ TEST_F(WindowInteraction, CaptionStripDragsWithAnyButton) {
                          Qt::NoButton, button, {});
         QApplication::sendEvent(strip, &move);
         QTest::mouseRelease(strip, button, {}, QPoint(230, 25));
+        EXPECT_EQ(window_->pos(), start + QPoint(30, 15)) << button;
+        // The move ends with the release of the button that began it.
+        QMouseEvent after(QEvent::MouseMove, QPointF(260, 40), strip->mapToGlobal(QPointF(260, 40)),
+                          Qt::NoButton, Qt::NoButton, {});
+        QApplication::sendEvent(strip, &after);
         EXPECT_EQ(window_->pos(), start + QPoint(30, 15)) << button;
     }
 }

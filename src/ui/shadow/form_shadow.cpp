@@ -107,6 +107,11 @@ void TFormShadow::OnOwnerWindowChange(OwnerWindowChange change) {
     case OwnerWindowChange::Hiding:
         FormPosChanging(true);
         break;
+    case OwnerWindowChange::Moved:
+        if (isVisible()) {
+            FollowOwnerMove();
+        }
+        break;
     case OwnerWindowChange::Changed:
         RequestRefresh();
         break;
@@ -126,19 +131,14 @@ void TFormShadow::FormPosChanging(bool ownerHiding) {
 }
 
 void TFormShadow::FormPosChanged() {
-    const QPoint ownerPosition = OwnerForm->frameGeometry().topLeft();
     if (!OwnerForm->isMaximized()) {
         BuildShadow();
     }
-    const int shift = ShadowOffset - ShadowMargin;
-    setGeometry(ownerPosition.x() + shift, ownerPosition.y() + shift, ShadowBitmap.Width(),
-                ShadowBitmap.Height());
-    EnsureNativeWindow();
-    tracker_.StackBelowOwner();
-    // The window system is asked about blending only when the halo is about to appear.
+    // Placed before it is shown, never at once after: xcompmgr may leave a window unpainted
+    // that is reconfigured while it takes in its mapping.
+    PlaceAroundOwner();
     const bool wanted = ShadowVisible && OwnerForm->isVisible() && OwnerStateNormal() &&
-                        !ShadowBitmap.IsEmpty() &&
-                        (isVisible() || tracker_.CanShowTranslucentFollower());
+                        !ShadowBitmap.IsEmpty() && OwnerShownByWindowSystem();
     if (wanted != isVisible()) {
         setVisible(wanted);
     }

@@ -16,9 +16,11 @@ namespace mensurix {
 // The soft coloured halo around an owner window: a per-pixel translucent top-level window,
 // ShadowMargin pixels larger than its owner on every side, kept directly below the owner in the
 // stacking order. It is never activated, has no taskbar entry and lets every click through to
-// what lies beneath. It follows each move of the owner without redrawing, redraws only when the
-// owner's size or transparent colour changes, and is hidden while the owner is hidden,
-// minimised, maximised or full screen.
+// what lies beneath. It follows each move of the owner without redrawing, also while the window
+// manager drags it, redraws only when the owner's size or transparent colour changes, and is
+// hidden while the owner is hidden, minimised, maximised or full screen, while the window
+// manager keeps the owner off the screen (another desktop), and wherever the window system
+// cannot show it (no compositing manager on X11, Wayland).
 //
 // The halo takes the owner's shape from its mask (when the mask has more than one rectangle),
 // its window opacity as its own, and honours a transparent colour that the owner declares
@@ -57,6 +59,13 @@ private:
     // below it, and shows or hides it.
     void FormPosChanged();
     void RequestRefresh();
+    // Sizes the halo to its image and puts it around the owner, directly below it.
+    void PlaceAroundOwner();
+    // Puts the halo where the owner's native geometry says, in device pixels; false where the
+    // window system does not tell that geometry.
+    bool FollowOwnerMove();
+    // Whether the window system shows the owner now and can show the halo at all.
+    bool OwnerShownByWindowSystem() const;
     void BuildShadow();
     void UpdateLayer(bool computeAlpha);
     void OnOwnerWindowChange(OwnerWindowChange change);
