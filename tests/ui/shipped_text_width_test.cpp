@@ -1,7 +1,9 @@
 #include "converter_fixture.h"
 
+#include <QHeaderView>
 #include <QStyle>
 #include <QStyleOptionComboBox>
+#include <QStyleOptionHeader>
 
 namespace mensurix::testing {
 namespace {
@@ -42,9 +44,20 @@ TEST_F(ShippedTextWidth, EveryCategoryNameFitsTheClosedListInEveryLanguage) {
     }
 }
 
+// The width the grid's fixed column, its row heading, has for a unit name.
+int UnitColumnTextWidth(const QHeaderView* header) {
+    QStyleOptionHeader option;
+    option.initFrom(header);
+    option.orientation = Qt::Vertical;
+    option.rect = QRect(0, 0, header->width(), header->defaultSectionSize());
+    return header->style()->subElementRect(QStyle::SE_HeaderLabel, &option, header).width();
+}
+
 TEST_F(ShippedTextWidth, EveryUnitNameIsUtf8AndFitsTheUnitColumn) {
-    const int margin = Grid()->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, Grid());
-    const QFontMetrics metrics(Grid()->font());
+    const QHeaderView* header = Grid()->verticalHeader();
+    const int available = UnitColumnTextWidth(header);
+    ASSERT_GT(available, 0);
+    const QFontMetrics metrics(header->font());
     for (int category = 0; category < Units()->count(); ++category) {
         Choose(Units(), category);
         const auto& units = window_->Catalogue()[static_cast<std::size_t>(category)].Units;
@@ -54,10 +67,6 @@ TEST_F(ShippedTextWidth, EveryUnitNameIsUtf8AndFitsTheUnitColumn) {
             EXPECT_EQ(
                 QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size())).toStdString(),
                 bytes);
-            // The item view draws text inside the cell, the focus margin and a pixel in from
-            // either side.
-            const int available =
-                Grid()->visualRect(Grid()->model()->index(row, 0)).width() - 2 * (margin + 1);
             EXPECT_LE(metrics.horizontalAdvance(Cell(0, row)), available);
         }
     }

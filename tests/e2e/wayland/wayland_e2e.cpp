@@ -112,12 +112,13 @@ TEST(WaylandSession, OpensConvertsCopiesAndCloses) {
         ASSERT_TRUE(QTest::qWaitFor([&] { return value->hasFocus(); }, Patience));
         ASSERT_TRUE(seat.Keys({"key", "ctrl+a", "type", "--delay", "30", "1234.5"}));
         // Length: the millimetre row.
-        EXPECT_TRUE(
-            QTest::qWaitFor([&] { return grid->item(6, 1)->text() == "1,234,500"; }, Patience))
-            << grid->item(6, 1)->text().toStdString();
+        const int millimeter = 3;
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] { return grid->item(millimeter, 1)->text() == "1,234,500"; }, Patience))
+            << grid->item(millimeter, 1)->text().toStdString();
 
-        ASSERT_TRUE(
-            seat.Click(*grid->viewport(), grid->visualItemRect(grid->item(6, 1)).center(), 3));
+        ASSERT_TRUE(seat.Click(*grid->viewport(),
+                               grid->visualItemRect(grid->item(millimeter, 1)).center(), 3));
         auto* menu = window.findChild<QMenu*>("PopupMenu1");
         ASSERT_TRUE(QTest::qWaitFor([&] { return menu->isVisible(); }, Patience));
         ASSERT_TRUE(QTest::qWaitForWindowExposed(menu));
