@@ -10,6 +10,7 @@ packages=(
     clang libclang-rt-14-dev
     xvfb xauth xdotool xclip xcompmgr openbox wmctrl x11-utils imagemagick
     fonts-dejavu-core fonts-dejavu-extra
+    dpkg-dev file gzip lintian desktop-file-utils appstream mmdebstrap util-linux mount
 )
 if [[ "${1:-}" == "--run-only" ]]; then
     packages=(build-essential cmake ninja-build qt6-base-dev libxcb1-dev libgl-dev fonts-dejavu-core fonts-dejavu-extra)
