@@ -5,8 +5,8 @@
 namespace mensurix {
 
 // Which of the Settings values a run really holds: read from options.ini (or its defaults when
-// there is no file), or changed by the user. A run whose start failed before the settings were read
-// knows none of them, so writing it back would replace the user's values by the window's
+// there is no file), or changed by the user. A run whose start failed before the settings were
+// read knows none of them, so writing them back would replace the user's values by the window's
 // design values.
 struct SettingsKnown {
     bool Digits = true;

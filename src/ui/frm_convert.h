@@ -73,8 +73,6 @@ public:
     void RzURLLabel2Click(const QString& address);
 
     const std::string& ProgramDir() const { return programDir_; }
-    const std::string& DataDir() const { return dataDir_; }
-    const std::string& SettingsDir() const { return settingsDir_; }
     const std::vector<DecimalText>& ResultTexts() const { return resultTexts_; }
     const UnitCatalogue& Catalogue() const { return unitCatalogue_; }
     std::uint8_t CurrentLanguage() const { return currentLanguage_; }
