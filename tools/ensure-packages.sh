@@ -9,6 +9,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev libgmp-dev
     clang libclang-rt-14-dev
     xvfb xauth xdotool xclip xcompmgr openbox wmctrl x11-utils imagemagick
+    units
     fonts-dejavu-core fonts-dejavu-extra
     dpkg-dev file gzip lintian desktop-file-utils appstream mmdebstrap util-linux mount
 )

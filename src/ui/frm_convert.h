@@ -18,6 +18,7 @@ class QAction;
 class QActionGroup;
 class QCheckBox;
 class QComboBox;
+class QHelpEvent;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -70,6 +71,9 @@ public:
     void BtnSysCloseClick();
     void StringGridUnitMouseDown(Qt::MouseButton button, const QPoint& position);
     void PM_CopyClick();
+    void PM_CopyExactClick();
+    void PM_CopyPlainClick();
+    void PM_CopyTableClick();
     void RzURLLabel2Click(const QString& address);
 
     const std::string& ProgramDir() const { return programDir_; }
@@ -97,6 +101,9 @@ private:
     void SetCellText(int column, int row, const QString& text);
     void WriteUnitName(int row);
     bool Label5MouseEvent(QEvent* event);
+    void CopyToClipboard(const QString& text) const;
+    bool ShowExactValueTip(const QHelpEvent* event);
+    void EditValueInputRejected();
 
     FrmConvertServices services_;
 
@@ -122,6 +129,9 @@ private:
     TLabel* Label7 = nullptr;
     QMenu* PopupMenu1 = nullptr;
     QAction* PM_Copy = nullptr;
+    QAction* PM_CopyExact = nullptr;
+    QAction* PM_CopyPlain = nullptr;
+    QAction* PM_CopyTable = nullptr;
     QLineEdit* EditClipboard = nullptr;
     TLabel* Label28 = nullptr;
     QMenu* PopupMenuView = nullptr;
@@ -147,6 +157,7 @@ private:
     SettingsKnown settingsKnown_{false, false, false, false};
     std::uint8_t currentLanguage_ = 0;
     QAction* checkedLanguageItem_ = nullptr;
+    std::string valueTooLongText_; // the language file's text, "%1" for the limit
     bool destroyed_ = false;
 
     // The caption strip moves the window itself where the window system refuses a system move.

@@ -1,3 +1,4 @@
+#include "ui/exact_value_tip.h"
 #include "ui/text_bytes.h"
 
 #include <gtest/gtest.h>
@@ -11,6 +12,12 @@ TEST(TextFromBytes, Utf8OrWindows1252) {
     EXPECT_EQ(TextFromBytes("L\xe4nge \x80 \x9f"), QString::fromUtf8("Länge € Ÿ"));
     EXPECT_EQ(TextFromBytes(""), "");
     EXPECT_EQ(BytesFromText(QString::fromUtf8("Länge")), "L\xc3\xa4nge");
+}
+
+TEST(ExactValueTip, WrapsAndEndsLongValuesWithAnEllipsis) {
+    EXPECT_EQ(ExactValueTip("1.2345", 4, 3), "1.23\n45");
+    EXPECT_EQ(ExactValueTip("123456789012", 4, 3), "1234\n5678\n9012");
+    EXPECT_EQ(ExactValueTip("1234567890123", 4, 3), "1234\n5678\n901\xE2\x80\xA6");
 }
 
 } // namespace
