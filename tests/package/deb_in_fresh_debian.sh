@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Installs the .deb with apt-get into a fresh, minimal Debian 12 chroot and starts the program
-# there from its menu entry's Exec line, on the X display this script runs under: the window
-# opens without an error box and closing it writes root's ~/.config/mensurix/options.ini, which
-# only a start that found its catalogue does. Needs root (chroot, mount) and deb.debian.org.
+# there: mensurix-cli converts, and the window, started from its menu entry's Exec line on the X
+# display this script runs under, opens without an error box; closing it writes root's
+# ~/.config/mensurix/options.ini, which only a start that found its catalogue does. Needs root
+# (chroot, mount) and deb.debian.org; each step has a time limit, so it fails rather than hangs,
+# also when it runs inside such a chroot itself.
 # The base system is made with mmdebstrap once and kept in /var/tmp. Run through
 # with_display.sh --wm.
 #   deb_in_fresh_debian.sh <packages directory> <work directory>
@@ -28,7 +30,7 @@ deb=$(echo "$packages"/mensurix_*.deb)
 base=/var/tmp/mensurix-debian-12-base.tar
 if [[ ! -s "$base" ]]; then
     echo "making a Debian 12 base system with mmdebstrap"
-    timeout 900 mmdebstrap --quiet --variant=apt bookworm "$base.$$.tar" \
+    timeout 600 mmdebstrap --quiet --variant=apt bookworm "$base.$$.tar" \
         http://deb.debian.org/debian ||
         fail "mmdebstrap could not make a Debian 12 base system (is deb.debian.org reachable?)"
     mv "$base.$$.tar" "$base"
@@ -66,9 +68,12 @@ cp "$deb" "$root/tmp/"
 in_root=(chroot "$root" /usr/bin/env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root
     DEBIAN_FRONTEND=noninteractive DISPLAY="$DISPLAY")
 # Only the package's own dependencies, no recommendations, so that they alone must suffice.
-"${in_root[@]}" timeout 900 sh -c "apt-get update -qq && apt-get install -y -qq --no-install-recommends \
+"${in_root[@]}" timeout 600 sh -c "apt-get update -qq && apt-get install -y -qq --no-install-recommends \
     /tmp/$(basename "$deb")" >"$work/apt.log" 2>&1 ||
     fail "apt-get could not install the package: $(tail -n 20 "$work/apt.log")"
+
+cli=$("${in_root[@]}" timeout 60 mensurix-cli 1 mi m) || fail "mensurix-cli ended with status $?"
+[[ $cli == 1609.344 ]] || fail "mensurix-cli 1 mi m printed: $cli"
 
 entry=$root/usr/share/applications/org.mensurix.Mensurix.desktop
 command=$(sed -n 's/^Exec=//p' "$entry")

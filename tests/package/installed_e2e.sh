@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs the build into a staging root with prefix /usr, makes it read-only and runs the staged
-# program as an ordinary user with a HOME of its own: the full catalogue comes from
-# share/mensurix, a changed setting lands in that user's ~/.config/mensurix/options.ini without
-# an error box, and a second start shows it. Run through with_display.sh --wm.
+# programs as an ordinary user with a HOME of its own: mensurix-cli converts with the catalogue
+# of share/mensurix, the window shows all of it, a changed setting lands in that user's
+# ~/.config/mensurix/options.ini without an error box, and a second start shows it. Run through
+# with_display.sh --wm.
 #   installed_e2e.sh <build directory> <work directory>
 set -euo pipefail
 
@@ -37,6 +38,11 @@ start() {
     pid=$!
     find_converter "$pid"
 }
+
+# The command-line program of the same install finds the same catalogue.
+cli=$("${as_user[@]}" env HOME="$work/home" "$stage/usr/bin/mensurix-cli" 1.5 km m) ||
+    fail "mensurix-cli ended with status $?"
+[[ $cli == 1500 ]] || fail "mensurix-cli 1.5 km m printed: $cli"
 
 # The last category and 3 fraction digits (Page Down from 8, then up 3).
 start
