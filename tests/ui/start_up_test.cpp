@@ -69,6 +69,18 @@ TEST_F(StartUp, InstalledCopyFindsItsDataAndKeepsTheSettingsInTheUserFolder) {
     EXPECT_EQ(Digits()->value(), 3);
 }
 
+TEST_F(StartUp, InstalledCopyReportsAUserFolderItCannotWrite) {
+    programFolder_ = "bin/";
+    InstallShippedData("share/mensurix/");
+    // A file where the settings folder should be: neither folder nor settings can be made.
+    WriteFile("user-settings", "");
+    Open();
+    Close();
+    ASSERT_EQ(reported_.size(), 1U);
+    EXPECT_EQ(reported_[0], "Unable to write to " + dir_.path() + "/user-settings/options.ini.");
+    EXPECT_EQ(ReadFile("user-settings"), "");
+}
+
 TEST_F(StartUp, WindowShapeLeavesOutTheFirstColumnAndRow) {
     WriteFile("Units.dat", "[A]\n*x=1\n");
     Open();
