@@ -12,6 +12,7 @@ packages=(
     units
     qt6-wayland weston wl-clipboard
     fonts-dejavu-core fonts-dejavu-extra
+    dpkg-dev file gzip lintian desktop-file-utils appstream mmdebstrap util-linux mount
 )
 if [[ "${1:-}" == "--run-only" ]]; then
     packages=(build-essential cmake ninja-build qt6-base-dev libxcb1-dev libxcb-xfixes0-dev libgl-dev qt6-wayland fonts-dejavu-core fonts-dejavu-extra)

@@ -1,4 +1,5 @@
 #include "ui/frm_convert.h"
+#include "ui/program_identity.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -10,6 +11,8 @@ int main(int argc, char* argv[]) {
         icon.addFile(QString(":/assets/icon_%1.png").arg(size), QSize(size, size));
     }
     QApplication::setWindowIcon(icon);
+    // Lets the desktop match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(mensurix::DesktopFileId);
     // Destroyed before the application object, so that its shut-down can still report errors.
     mensurix::TFrmConvert window;
     window.show();

@@ -4,6 +4,20 @@
 
 namespace mensurix {
 
+// Which of the Settings values a run really holds: read from options.ini (or its defaults when
+// there is no file), or changed by the user. A run whose start failed before the settings were
+// read knows none of them, so writing them back would replace the user's values by the window's
+// design values.
+struct SettingsKnown {
+    bool Digits = true;
+    bool Separators = true;
+    bool Class = true;
+    bool Language = true;
+
+    bool Any() const { return Digits || Separators || Class || Language; }
+    bool operator==(const SettingsKnown&) const = default;
+};
+
 // The values kept in options.ini between runs.
 struct Settings {
     int Digits = 8;            // fraction digits shown, 0..20

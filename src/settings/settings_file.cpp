@@ -34,12 +34,23 @@ Settings ReadSettings(const std::string& path, std::uint8_t currentLanguage) {
     return settings;
 }
 
-void WriteSettings(const std::string& path, const Settings& settings) {
+void WriteSettings(const std::string& path, const Settings& settings, const SettingsKnown& known) {
+    if (!known.Any()) {
+        return;
+    }
     ProfileFile file(path);
-    file.WriteString("OPTIONS", "Digits", std::to_string(settings.Digits));
-    file.WriteString("OPTIONS", "Separators", settings.Separators ? "1" : "0");
-    file.WriteString("OPTIONS", "Class", std::to_string(settings.Class));
-    file.WriteString("LANGUAGE", "Default", std::to_string(settings.Language));
+    if (known.Digits) {
+        file.WriteString("OPTIONS", "Digits", std::to_string(settings.Digits));
+    }
+    if (known.Separators) {
+        file.WriteString("OPTIONS", "Separators", settings.Separators ? "1" : "0");
+    }
+    if (known.Class) {
+        file.WriteString("OPTIONS", "Class", std::to_string(settings.Class));
+    }
+    if (known.Language) {
+        file.WriteString("LANGUAGE", "Default", std::to_string(settings.Language));
+    }
 }
 
 } // namespace mensurix

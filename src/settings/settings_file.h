@@ -12,9 +12,11 @@ namespace mensurix {
 // meaning not chosen) and the digits and the language are clamped into their ranges.
 Settings ReadSettings(const std::string& path, std::uint8_t currentLanguage);
 
-// Writes the four values key by key, keeping everything else in the file. Throws
-// FileError("Unable to write to <path>") at the first write that fails; later keys are not
-// written.
-void WriteSettings(const std::string& path, const Settings& settings);
+// Writes the values that `known` names key by key, keeping everything else in the file: the keys
+// of the other values keep whatever they hold, and with none known the file is not touched.
+// Throws FileError("Unable to write to <path>") at the first write that fails; later keys are
+// not written.
+void WriteSettings(const std::string& path, const Settings& settings,
+                   const SettingsKnown& known = SettingsKnown{});
 
 } // namespace mensurix

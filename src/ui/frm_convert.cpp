@@ -2,7 +2,10 @@
 
 #include "localisation/language_choice.h"
 
+#include "locations/data_directory.h"
 #include "locations/program_dir.h"
+#include "locations/settings_directory.h"
+#include "locations/user_settings_directory.h"
 #include "ui/platform/fixed_window_hints.h"
 #include "ui/program_identity.h"
 #include "ui/shadow/form_shadow.h"
@@ -50,13 +53,17 @@ void TFrmConvert::FormCreate() {
         QGuiApplication::setApplicationDisplayName(ApplicationTitle);
         Label7->SetCaption(ApplicationTitle);
         programDir_ = services_.ProgramDir.empty() ? GetProgramDir() : services_.ProgramDir;
+        dataDir_ = FindDataDirectory(programDir_);
+        settingsDir_ = FindSettingsDirectory(programDir_, services_.UserSettingsDir.empty()
+                                                              ? UserSettingsDirectory()
+                                                              : services_.UserSettingsDir);
         StringGridUnit->setColumnWidth(1, ResultColumnWidth);
         resultTexts_.clear();
         ApplyWindowRegion();
         shadow_ = new TFormShadow();
         shadow_->SetOwnerForm(this);
         shadow_->SetShadowColor(ShadowColorRef);
-        LoadCatalogue(programDir_ + "Units.dat");
+        LoadCatalogue(dataDir_ + "Units.dat");
         LoadSettings();
         if (currentLanguage_ == LanguageNotChosen) {
             currentLanguage_ = DetectLanguage();

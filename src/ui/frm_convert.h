@@ -2,6 +2,7 @@
 
 #include "catalogue/unit_catalogue.h"
 #include "decimal/decimal_text.h"
+#include "settings/settings.h"
 #include "ui/component_lookup.h"
 #include "ui/frm_convert_services.h"
 
@@ -154,6 +155,10 @@ private:
     std::int32_t popupCellCol_ = 0;
     std::int32_t popupCellRow_ = 0;
     std::string programDir_;
+    std::string dataDir_;     // Units.dat and Languages/
+    std::string settingsDir_; // options.ini
+    // Nothing is known before the settings are read; the user's own changes become known.
+    SettingsKnown settingsKnown_{false, false, false, false};
     std::uint8_t currentLanguage_ = 0;
     QAction* checkedLanguageItem_ = nullptr;
     std::string valueTooLongText_; // the language file's text, "%1" for the limit

@@ -23,8 +23,15 @@ void TFrmConvert::ConnectHandlers() {
     connect(ComboBoxUnits, &QComboBox::activated, this, [this] { ComboBoxUnitsChange(); });
     connect(ComboBoxFrom, &QComboBox::activated, this, [this] { ComboBoxFromChange(); });
     connect(EditValue, &QLineEdit::textChanged, this, [this] { EditValueChange(); });
-    connect(SpinEditDec, &QSpinBox::valueChanged, this, [this] { SpinEditDecChange(); });
-    connect(CheckBoxDouHao, &QCheckBox::toggled, this, [this] { SpinEditDecChange(); });
+    // After a start that read no settings, what the user sets here is still saved.
+    connect(SpinEditDec, &QSpinBox::valueChanged, this, [this] {
+        settingsKnown_.Digits = true;
+        SpinEditDecChange();
+    });
+    connect(CheckBoxDouHao, &QCheckBox::toggled, this, [this] {
+        settingsKnown_.Separators = true;
+        SpinEditDecChange();
+    });
     // A language file that renames the categories keeps the selection; the heading follows
     // the new name of the selected one.
     connect(ComboBoxUnits->model(), &QAbstractItemModel::dataChanged, this,

@@ -53,7 +53,7 @@ void TFrmConvert::SwitchLanguage(std::uint8_t index) {
                                            PM_French};
     checkedLanguageItem_ = items[static_cast<std::size_t>(file.MenuItem)];
     checkedLanguageItem_->setChecked(true);
-    const std::string path = programDir_ + std::string(file.RelativePath);
+    const std::string path = dataDir_ + std::string(file.RelativePath);
     ApplyMessages(path);
     ApplyLanguageFile(path);
 }

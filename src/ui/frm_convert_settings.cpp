@@ -1,5 +1,6 @@
 #include "ui/frm_convert.h"
 
+#include "files/make_directories.h"
 #include "settings/settings_file.h"
 
 #include <QCheckBox>
@@ -9,7 +10,9 @@
 namespace mensurix {
 
 void TFrmConvert::LoadSettings() {
-    const Settings settings = ReadSettings(programDir_ + "options.ini", currentLanguage_);
+    const Settings settings = ReadSettings(settingsDir_ + "options.ini", currentLanguage_);
+    // The file, or the defaults of a missing one, gave every value.
+    settingsKnown_ = SettingsKnown{};
     currentLanguage_ = settings.Language;
     SpinEditDec->setValue(settings.Digits);
     CheckBoxDouHao->setChecked(settings.Separators);
@@ -24,7 +27,11 @@ void TFrmConvert::SaveSettings() {
     settings.Separators = CheckBoxDouHao->isChecked();
     settings.Class = ComboBoxUnits->currentIndex();
     settings.Language = currentLanguage_;
-    WriteSettings(programDir_ + "options.ini", settings);
+    if (settingsKnown_.Any()) {
+        // A per-user folder is made on the first save.
+        MakeDirectories(settingsDir_);
+        WriteSettings(settingsDir_ + "options.ini", settings, settingsKnown_);
+    }
 }
 
 } // namespace mensurix

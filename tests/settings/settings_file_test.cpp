@@ -127,6 +127,36 @@ TEST(WriteSettings, HandEditedFileKeepsEveryOtherByte) {
                                    "Extra=\xe9\xff\r\n");
 }
 
+TEST(WriteSettings, UnknownValuesKeepWhatTheFileHolds) {
+    const std::string stored = "[OPTIONS]\r\nDigits=5\r\nSeparators=0\r\nClass=2\r\n"
+                               "[LANGUAGE]\r\nDefault=3\r\n";
+    const Settings designValues{8, false, -1, 0};
+    struct Case {
+        const char* name;
+        SettingsKnown known;
+        std::string expected;
+    };
+    const std::vector<Case> cases = {
+        {"nothing known", {false, false, false, false}, stored},
+        {"only the digits",
+         {true, false, false, false},
+         "[OPTIONS]\r\nDigits=8\r\nSeparators=0\r\nClass=2\r\n[LANGUAGE]\r\nDefault=3\r\n"},
+        {"all but the language",
+         {true, true, true, false},
+         "[OPTIONS]\r\nDigits=8\r\nSeparators=0\r\nClass=-1\r\n[LANGUAGE]\r\nDefault=3\r\n"},
+    };
+    for (const auto& row : cases) {
+        SCOPED_TRACE(row.name);
+        const ScratchDirectory directory;
+        const std::string path = directory.WriteFile("options.ini", stored);
+        WriteSettings(path, designValues, row.known);
+        EXPECT_EQ(ReadFileBytes(path), row.expected);
+    }
+    const ScratchDirectory directory;
+    WriteSettings(directory.PathOf("options.ini"), designValues, {false, false, false, false});
+    EXPECT_EQ(directory.EntryNames(), "");
+}
+
 TEST(WriteSettings, UnwritablePathFailsAtTheFirstKey) {
     const ScratchDirectory directory;
     const std::string path = directory.PathOf("missing/options.ini");

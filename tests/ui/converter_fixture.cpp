@@ -29,9 +29,11 @@ bool ConverterFixture::FileExists(const std::string& relativePath) const {
     return QFile::exists(dir_.filePath(QString::fromStdString(relativePath)));
 }
 
-void ConverterFixture::InstallShippedData() const {
+void ConverterFixture::InstallShippedData(const std::string& relativeDir) const {
     const std::filesystem::path data = MENSURIX_DATA_DIR;
-    const std::filesystem::path target = dir_.path().toStdString();
+    const std::filesystem::path target =
+        dir_.filePath(QString::fromStdString(relativeDir)).toStdString();
+    std::filesystem::create_directories(target);
     std::filesystem::copy(data, target,
                           std::filesystem::copy_options::recursive |
                               std::filesystem::copy_options::overwrite_existing);
@@ -39,7 +41,9 @@ void ConverterFixture::InstallShippedData() const {
 
 TFrmConvert& ConverterFixture::Open() {
     FrmConvertServices services;
-    services.ProgramDir = QDir(dir_.path()).absolutePath().toStdString() + "/";
+    const std::string scratch = QDir(dir_.path()).absolutePath().toStdString() + "/";
+    services.ProgramDir = scratch + programFolder_;
+    services.UserSettingsDir = scratch + "user-settings/";
     services.ReportError = [this](const QString& message) { reported_.push_back(message); };
     services.LocaleLanguageName = [this] {
         ++localeQueries_;

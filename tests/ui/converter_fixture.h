@@ -24,8 +24,9 @@ protected:
     void WriteFile(const std::string& relativePath, const std::string& contents) const;
     std::string ReadFile(const std::string& relativePath) const;
     bool FileExists(const std::string& relativePath) const;
-    // Copies the shipped catalogue and language files into the program directory.
-    void InstallShippedData() const;
+    // Copies the shipped catalogue and language files into the program directory, or into
+    // another folder of the scratch folder.
+    void InstallShippedData(const std::string& relativeDir = "") const;
 
     TFrmConvert& Open();
     void Close();
@@ -47,6 +48,9 @@ protected:
     static void Choose(QComboBox* list, int index);
 
     QTemporaryDir dir_;
+    // The executable's folder inside dir_: empty for dir_ itself (a portable copy), "bin/" for
+    // an installed one. The user's own settings folder is dir_'s "user-settings/".
+    std::string programFolder_;
     std::unique_ptr<TFrmConvert> window_;
     std::vector<QString> reported_;
     std::vector<QString> opened_;

@@ -26,9 +26,65 @@ TEST_F(StartUp, MissingCatalogueIsReportedOnceAndTheWindowStillOpens) {
     EXPECT_EQ(Find<QLabel>("RzURLLabel2")->text(), "Homepage: https://mensurix.org");
     QTest::mouseClick(Find<QLabel>("RzURLLabel2"), Qt::LeftButton);
     EXPECT_EQ(opened_, std::vector<QString>{"https://mensurix.org"});
+    // Nothing was read and nothing changed, so nothing is written.
     Close();
     EXPECT_EQ(reported_.size(), 1U);
-    EXPECT_TRUE(FileExists("options.ini"));
+    EXPECT_FALSE(FileExists("options.ini"));
+    EXPECT_FALSE(FileExists("user-settings"));
+}
+
+TEST_F(StartUp, FailedStartKeepsTheStoredSettingsTheUserDidNotChange) {
+    const std::string stored = "[OPTIONS]\r\nDigits=5\r\nSeparators=1\r\nClass=2\r\n"
+                               "[LANGUAGE]\r\nDefault=3\r\n";
+    struct Case {
+        const char* name;
+        int digits; // -1: left alone
+        std::string expected;
+    };
+    const std::vector<Case> cases = {
+        {"left alone", -1, stored},
+        {"digits changed", 12,
+         "[OPTIONS]\r\nDigits=12\r\nSeparators=1\r\nClass=2\r\n[LANGUAGE]\r\nDefault=3\r\n"},
+    };
+    for (const auto& row : cases) {
+        SCOPED_TRACE(row.name);
+        WriteFile("options.ini", stored);
+        Open();
+        if (row.digits >= 0) {
+            Digits()->setValue(row.digits);
+        }
+        Close();
+        EXPECT_EQ(ReadFile("options.ini"), row.expected);
+    }
+}
+
+TEST_F(StartUp, InstalledCopyFindsItsDataAndKeepsTheSettingsInTheUserFolder) {
+    programFolder_ = "bin/";
+    WriteFile("bin/mensurix", "");
+    InstallShippedData("share/mensurix/");
+    Open();
+    EXPECT_TRUE(reported_.empty());
+    EXPECT_EQ(window_->ProgramDir(), dir_.path().toStdString() + "/bin/");
+    EXPECT_GT(Units()->count(), 10);
+    EXPECT_FALSE(Find<QLabel>("Label6")->text().isEmpty());
+    Digits()->setValue(3);
+    Close();
+    EXPECT_TRUE(FileExists("user-settings/options.ini"));
+    EXPECT_FALSE(FileExists("bin/options.ini"));
+    Open();
+    EXPECT_EQ(Digits()->value(), 3);
+}
+
+TEST_F(StartUp, InstalledCopyReportsAUserFolderItCannotWrite) {
+    programFolder_ = "bin/";
+    InstallShippedData("share/mensurix/");
+    // A file where the settings folder should be: neither folder nor settings can be made.
+    WriteFile("user-settings", "");
+    Open();
+    Close();
+    ASSERT_EQ(reported_.size(), 1U);
+    EXPECT_EQ(reported_[0], "Unable to write to " + dir_.path() + "/user-settings/options.ini.");
+    EXPECT_EQ(ReadFile("user-settings"), "");
 }
 
 TEST_F(StartUp, WindowShapeLeavesOutTheFirstColumnAndRow) {

@@ -15,36 +15,12 @@ cp "$program" "$work/mensurix"
 cp -r "$(dirname "$program")/Languages" "$work/"
 cp "$(dirname "$program")/Units.dat" "$work/"
 
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
+source "$(dirname "$0")/../converter_window.sh"
 
 start() {
     "$work/mensurix" &
     pid=$!
-    # The program shows two windows, the converter and its shadow; the converter is 610 wide.
-    local candidate
-    for _ in $(seq 50); do
-        for candidate in $(xdotool search --onlyvisible --pid "$pid" 2>/dev/null); do
-            eval "$(xdotool getwindowgeometry --shell "$candidate")"
-            if ((WIDTH == 610 && HEIGHT == 450)); then
-                xdotool windowactivate --sync "$candidate" 2>/dev/null || true
-                sleep 1
-                eval "$(xdotool getwindowgeometry --shell "$candidate")"
-                left=$X
-                top=$Y
-                return
-            fi
-        done
-        sleep 0.2
-    done
-    fail "no converter window appeared"
-}
-
-click() { # x y [button], in window coordinates
-    xdotool mousemove "$((left + $1))" "$((top + $2))" click "${3:-1}"
-    sleep 0.3
+    find_converter "$pid"
 }
 
 pixel() { # x y: "r,g,b" of the screen
@@ -131,8 +107,7 @@ click 450 50
 click 190 50
 xdotool key Down Return
 sleep 0.3
-click 574 10
-wait "$pid" || fail "the program did not end cleanly"
+close_converter "$pid"
 grep -q '^Digits=3' "$work/options.ini" || fail "options.ini: $(cat "$work/options.ini")"
 grep -q '^Separators=0' "$work/options.ini" || fail "options.ini: $(cat "$work/options.ini")"
 grep -q '^Class=1' "$work/options.ini" || fail "options.ini: $(cat "$work/options.ini")"
@@ -140,7 +115,6 @@ grep -q '^Class=1' "$work/options.ini" || fail "options.ini: $(cat "$work/option
 # A restart shows them: closing again writes back what the controls show.
 cp "$work/options.ini" "$work/options.first"
 start
-click 574 10
-wait "$pid" || fail "the second run did not end cleanly"
+close_converter "$pid"
 cmp -s "$work/options.ini" "$work/options.first" || fail "settings changed across a restart"
 echo "converter e2e passed"

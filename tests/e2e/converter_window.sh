@@ -1,0 +1,57 @@
+# Helpers for the display tests that drive the converter window; sourced by them.
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# Whether process $1 still runs; a child that ended stays a zombie until it is waited for.
+running() {
+    local state
+    read -r _ _ state _ 2>/dev/null <"/proc/$1/stat" || return 1
+    [[ $state != Z ]]
+}
+
+# Waits for the converter window of process $1, activates it and sets `left` and `top` to its
+# position. The program shows two windows, the converter and its shadow; the converter is the
+# one 610 wide. A start-up error box, shown before the window, keeps it from appearing.
+find_converter() {
+    local pid=$1 candidate
+    for _ in $(seq 100); do
+        for candidate in $(xdotool search --onlyvisible --pid "$pid" 2>/dev/null); do
+            eval "$(xdotool getwindowgeometry --shell "$candidate")"
+            if ((WIDTH == 610 && HEIGHT == 450)); then
+                xdotool windowactivate --sync "$candidate" 2>/dev/null || true
+                sleep 1
+                eval "$(xdotool getwindowgeometry --shell "$candidate")"
+                left=$X
+                top=$Y
+                return
+            fi
+        done
+        running "$pid" || fail "the program ended before its window appeared"
+        sleep 0.2
+    done
+    fail "no converter window appeared (an error box instead?)"
+}
+
+click() { # x y [button], in window coordinates
+    xdotool mousemove "$((left + $1))" "$((top + $2))" click "${3:-1}"
+    sleep 0.3
+}
+
+# Closes the window with its close button and waits up to ten seconds for process $1 to end
+# cleanly; an error box at exit would keep it running.
+close_converter() {
+    local pid=$1
+    click 574 10
+    for _ in $(seq 50); do
+        if ! running "$pid"; then
+            wait "$pid" || fail "the program ended with status $?"
+            return
+        fi
+        sleep 0.2
+    done
+    kill "$pid"
+    fail "the program was still running after its close button (an error box?)"
+}
