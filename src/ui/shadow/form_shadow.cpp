@@ -4,6 +4,7 @@
 #include "ui/shadow/owner_transparency.h"
 #include "ui/shadow/shadow_color.h"
 #include "ui/shadow/shadow_image_build.h"
+#include "ui/shadow/shadow_image_draw.h"
 #include "ui/shadow/shadow_layer.h"
 
 #include <QEvent>
@@ -171,7 +172,7 @@ void TFormShadow::BuildShadow() {
         mask = PlacedTransparencyMask{OwnerTransparencyMask(*OwnerForm, *transparentColor),
                                       client.x() + ShadowMargin, client.y() + ShadowMargin};
     }
-    BuildShadowImage(ShadowBitmap, OwnerShadowShape(*OwnerForm), mask);
+    DrawShadowImage(ShadowBitmap, OwnerShadowShape(*OwnerForm), mask);
     ++buildCount_;
     UpdateLayer(true);
 }

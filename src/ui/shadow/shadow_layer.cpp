@@ -2,18 +2,22 @@
 
 #include "ui/shadow/alpha_scale_table.h"
 
+#include <array>
+
 namespace mensurix {
 
 void UpdateLayerPixels(ShadowImage& image, ShadowColorRgb color, bool computeAlpha) {
     const AlphaScaleTableData& scale = AlphaScaleTable();
-    const auto& red = scale[color.red];
-    const auto& green = scale[color.green];
-    const auto& blue = scale[color.blue];
+    // The finished pixel for each opacity, so that a pixel costs one look-up.
+    std::array<std::uint32_t, 256> layerPixel{};
+    for (std::size_t alpha = 0; alpha < layerPixel.size(); ++alpha) {
+        layerPixel[alpha] = MakePixel(static_cast<std::uint8_t>(alpha), scale[color.red][alpha],
+                                      scale[color.green][alpha], scale[color.blue][alpha]);
+    }
     for (int y = 0; y < image.Height(); ++y) {
         std::uint32_t* row = image.Row(y);
         for (int x = 0; x < image.Width(); ++x) {
-            const std::uint8_t alpha = computeAlpha ? BlueOf(row[x]) : AlphaOf(row[x]);
-            row[x] = MakePixel(alpha, red[alpha], green[alpha], blue[alpha]);
+            row[x] = layerPixel[computeAlpha ? BlueOf(row[x]) : AlphaOf(row[x])];
         }
     }
 }
