@@ -1,15 +1,11 @@
+#include "icon_after_first_paint.h"
 #include "ui/frm_convert.h"
 
 #include <QApplication>
-#include <QIcon>
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    QIcon icon;
-    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
-        icon.addFile(QString(":/assets/icon_%1.png").arg(size), QSize(size, size));
-    }
-    QApplication::setWindowIcon(icon);
+    mensurix::SetApplicationIconAfterFirstPaint();
     // Destroyed before the application object, so that its shut-down can still report errors.
     mensurix::TFrmConvert window;
     window.show();

@@ -34,6 +34,7 @@ start() {
                 eval "$(xdotool getwindowgeometry --shell "$candidate")"
                 left=$X
                 top=$Y
+                window=$candidate
                 return
             fi
         done
@@ -71,6 +72,8 @@ width=${screen%x*}
 height=${screen#*x}
 ((left == (width - 610) / 2 && top == (height - 450) / 2)) ||
     fail "window at $left,$top is not centred on ${width}x$height"
+# The icon is set after the first picture; the window carries it all the same.
+xprop -id "$window" _NET_WM_ICON | grep -q 'Icon (32 x 32)' || fail "the window has no icon"
 
 # Type a value, then copy the millimetre row (the seventh of Length) through the menu.
 click 400 134
