@@ -1,11 +1,11 @@
-#include "icon_after_first_paint.h"
+#include "icon_after_first_picture.h"
 #include "ui/frm_convert.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    mensurix::SetApplicationIconAfterFirstPaint();
+    mensurix::SetApplicationIconAfterFirstPicture();
     // Destroyed before the application object, so that its shut-down can still report errors.
     mensurix::TFrmConvert window;
     window.show();
