@@ -46,10 +46,10 @@ TEST_F(StartUp, WindowShapeLeavesOutTheFirstColumnAndRow) {
 TEST_F(StartUp, WindowShapeIsTheOneWhoseHaloTheBuildDrew) {
     WriteFile("Units.dat", "[A]\n*x=1\n");
     Open();
-    ShadowImage halo;
-    halo.Resize(window_->frameGeometry().width() + 2 * ShadowMargin,
-                window_->frameGeometry().height() + 2 * ShadowMargin);
-    EXPECT_TRUE(DrawShadowImage(halo, OwnerShadowShape(*window_), std::nullopt));
+    ShadowOpacities halo;
+    EXPECT_TRUE(DrawShadowOpacities(halo, window_->frameGeometry().width() + 2 * ShadowMargin,
+                                    window_->frameGeometry().height() + 2 * ShadowMargin,
+                                    OwnerShadowShape(*window_), std::nullopt));
 }
 
 TEST_F(StartUp, ShutDownWritesTheSettingsOnce) {

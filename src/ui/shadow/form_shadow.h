@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ui/platform/owner_window_tracker.h"
-#include "ui/shadow/shadow_image.h"
+#include "ui/shadow/shadow_opacities.h"
 
 #include <QColor>
 #include <QMetaObject>
@@ -58,7 +58,7 @@ private:
     void FormPosChanged();
     void RequestRefresh();
     void BuildShadow();
-    void UpdateLayer(bool computeAlpha);
+    void UpdateLayer();
     void OnOwnerWindowChange(OwnerWindowChange change);
     void EnsureNativeWindow();
     bool OwnerHasNativeWindow() const;
@@ -71,7 +71,7 @@ private:
     bool ShadowVisible = false;
     std::uint32_t ShadowColor = 0;
     std::optional<QColor> LastTransparentColor;
-    ShadowImage ShadowBitmap;
+    ShadowOpacities ShadowBitmap;
     bool NeedsRebuild = true;
     int buildCount_ = 0;
     QMetaObject::Connection ownerDestroyed_;

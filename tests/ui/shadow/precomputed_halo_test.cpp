@@ -21,24 +21,28 @@ std::vector<PixelRect> RoundedShape(int width, int height) {
                               QPoint(ShadowMargin, ShadowMargin));
 }
 
-ShadowImage Sized(int width, int height) {
+ShadowImage Drawn(int width, int height, const std::vector<PixelRect>& shape,
+                  const std::optional<PlacedTransparencyMask>& mask) {
     ShadowImage image;
-    image.Resize(width + 2 * ShadowMargin, height + 2 * ShadowMargin);
+    image.Resize(width, height);
+    BuildShadowImage(image, shape, mask);
     return image;
 }
 
-bool SamePixels(const ShadowImage& a, const ShadowImage& b) {
-    if (a.Width() != b.Width() || a.Height() != b.Height()) {
+// Whether the opacities are the drawn image's grey levels, pixel for pixel.
+bool SameLevels(const ShadowOpacities& opacities, const ShadowImage& image) {
+    if (opacities.Width() != image.Width() || opacities.Height() != image.Height()) {
         return false;
     }
-    for (int y = 0; y < a.Height(); ++y) {
-        for (int x = 0; x < a.Width(); ++x) {
-            if (a.Pixel(x, y) != b.Pixel(x, y)) {
-                return false;
-            }
+    bool same = true;
+    int rows = 0;
+    opacities.ForEachRow([&](int y, const std::uint8_t* opacity) {
+        ++rows;
+        for (int x = 0; x < image.Width(); ++x) {
+            same = same && opacity[x] == BlueOf(image.Pixel(x, y));
         }
-    }
-    return true;
+    });
+    return same && rows == image.Height();
 }
 
 // The build draws the main window's halo ahead of time; every halo, from there or not, is the one
@@ -52,20 +56,18 @@ TEST(PrecomputedHaloTest, MainWindowHaloComesFromTheBuildAndEqualsTheDrawnOne) {
         bool masked;
         bool precomputed;
     };
-    const int outerWidth = OwnerWidth + 2 * ShadowMargin;
-    const int outerHeight = OwnerHeight + 2 * ShadowMargin;
+    const int width = OwnerWidth + 2 * ShadowMargin;
+    const int height = OwnerHeight + 2 * ShadowMargin;
     const std::vector<Case> cases = {
-        {"main window", OwnerWidth, OwnerHeight, RoundedShape(OwnerWidth, OwnerHeight), false,
-         true},
+        {"main window", width, height, RoundedShape(OwnerWidth, OwnerHeight), false, true},
         {"same size, square corners",
-         OwnerWidth,
-         OwnerHeight,
-         {{ShadowMargin, ShadowMargin, outerWidth - ShadowMargin, outerHeight - ShadowMargin}},
+         width,
+         height,
+         {{ShadowMargin, ShadowMargin, width - ShadowMargin, height - ShadowMargin}},
          false,
          false},
-        {"another size", 500, 400, RoundedShape(500, 400), false, false},
-        {"see-through owner", OwnerWidth, OwnerHeight, RoundedShape(OwnerWidth, OwnerHeight), true,
-         false},
+        {"another size", 532, 432, RoundedShape(500, 400), false, false},
+        {"see-through owner", width, height, RoundedShape(OwnerWidth, OwnerHeight), true, false},
     };
     for (const Case& row : cases) {
         SCOPED_TRACE(row.name);
@@ -75,28 +77,31 @@ TEST(PrecomputedHaloTest, MainWindowHaloComesFromTheBuildAndEqualsTheDrawnOne) {
             seeThrough.SetSeeThrough(3, 3, true);
             mask = PlacedTransparencyMask{seeThrough, 40, 40};
         }
-        ShadowImage drawn = Sized(row.width, row.height);
-        BuildShadowImage(drawn, row.shape, mask);
-        ShadowImage image = Sized(row.width, row.height);
-        EXPECT_EQ(DrawShadowImage(image, row.shape, mask), row.precomputed);
-        EXPECT_TRUE(SamePixels(image, drawn));
+        ShadowOpacities opacities;
+        EXPECT_EQ(DrawShadowOpacities(opacities, row.width, row.height, row.shape, mask),
+                  row.precomputed);
+        EXPECT_TRUE(SameLevels(opacities, Drawn(row.width, row.height, row.shape, mask)));
     }
 }
 
 TEST(PrecomputedHaloTest, CutShortOrForeignBytesAreNotTaken) {
+    const int width = OwnerWidth + 2 * ShadowMargin;
+    const int height = OwnerHeight + 2 * ShadowMargin;
     const std::vector<PixelRect> shape = RoundedShape(OwnerWidth, OwnerHeight);
-    ShadowImage drawn = Sized(OwnerWidth, OwnerHeight);
-    BuildShadowImage(drawn, shape, std::nullopt);
-    const std::string bytes = EncodePrecomputedHalo(drawn, shape);
-    ShadowImage image = Sized(OwnerWidth, OwnerHeight);
-    ASSERT_TRUE(DecodePrecomputedHalo(bytes, shape, image));
+    const std::string bytes = EncodePrecomputedHalo(Drawn(width, height, shape, {}), shape);
+    const auto runs = PrecomputedHaloRuns(bytes, width, height, shape);
+    ASSERT_TRUE(runs);
+    ShadowOpacities opacities;
+    EXPECT_TRUE(opacities.ReferTo(width, height, *runs));
+    EXPECT_FALSE(PrecomputedHaloRuns(bytes, width, height + 1, shape));
+    EXPECT_FALSE(PrecomputedHaloRuns(bytes.substr(0, 20), width, height, shape));
     for (const std::size_t length :
-         {std::size_t{0}, std::size_t{7}, bytes.size() / 2, bytes.size() - 1}) {
+         {std::size_t{0}, std::size_t{7}, runs->size() / 2, runs->size() - 1}) {
         SCOPED_TRACE(length);
-        EXPECT_FALSE(
-            DecodePrecomputedHalo(std::string_view(bytes).substr(0, length), shape, image));
+        EXPECT_FALSE(opacities.ReferTo(width, height, runs->substr(0, length)));
     }
-    EXPECT_FALSE(DecodePrecomputedHalo(bytes + '\0', shape, image));
+    EXPECT_FALSE(opacities.ReferTo(width, height, std::string(*runs) + '\0'));
+    EXPECT_EQ(opacities.Width(), width); // the last good runs stay
 }
 
 } // namespace
