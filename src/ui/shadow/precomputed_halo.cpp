@@ -1,5 +1,6 @@
 #include "ui/shadow/precomputed_halo.h"
 
+#include "ui/shadow/little_endian_numbers.h"
 #include "ui/shadow/shadow_opacities.h"
 
 #include <cstdint>
@@ -8,23 +9,14 @@ namespace mensurix {
 namespace {
 
 void PutNumber(std::string& bytes, int value) {
-    const auto bits = static_cast<std::uint32_t>(value);
-    for (int shift = 0; shift < 32; shift += 8) {
-        bytes.push_back(static_cast<char>(static_cast<std::uint8_t>(bits >> shift)));
-    }
+    AppendNumber32(bytes, static_cast<std::uint32_t>(value));
 }
 
 bool TakeNumber(std::string_view& bytes, int& value) {
-    if (bytes.size() < 4) {
-        return false;
-    }
     std::uint32_t bits = 0;
-    for (std::size_t i = 0; i < 4; ++i) {
-        bits |= std::uint32_t{static_cast<std::uint8_t>(bytes[i])} << (8 * i);
-    }
-    bytes.remove_prefix(4);
+    const bool taken = TakeNumber32(bytes, bits);
     value = static_cast<int>(bits);
-    return true;
+    return taken;
 }
 
 } // namespace

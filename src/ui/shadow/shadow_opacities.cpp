@@ -1,5 +1,7 @@
 #include "ui/shadow/shadow_opacities.h"
 
+#include "ui/shadow/little_endian_numbers.h"
+
 #include <algorithm>
 
 namespace mensurix {
@@ -8,36 +10,18 @@ namespace {
 // Transparent stretches shorter than this stay among the listed opacities: a run costs 8 bytes.
 constexpr std::size_t ShortestTransparentRun = 8;
 
-void PutCount(std::string& bytes, std::size_t value) {
-    const auto bits = static_cast<std::uint32_t>(value);
-    for (int shift = 0; shift < 32; shift += 8) {
-        bytes.push_back(static_cast<char>(static_cast<std::uint8_t>(bits >> shift)));
-    }
-}
-
-bool TakeCount(std::string_view& bytes, std::size_t& value) {
-    if (bytes.size() < 4) {
-        return false;
-    }
-    std::uint32_t bits = 0;
-    for (int shift = 0; shift < 32; shift += 8) {
-        bits |= std::uint32_t{static_cast<std::uint8_t>(bytes[static_cast<std::size_t>(shift / 8)])}
-                << shift;
-    }
-    bytes.remove_prefix(4);
-    value = bits;
-    return true;
-}
-
 } // namespace
 
 namespace detail {
 
 bool NextOpacityRun(std::string_view& runs, std::size_t& transparent, std::string_view& listed) {
-    std::size_t count = 0;
-    if (!TakeCount(runs, transparent) || !TakeCount(runs, count) || runs.size() < count) {
+    std::uint32_t transparentCount = 0;
+    std::uint32_t count = 0;
+    if (!TakeNumber32(runs, transparentCount) || !TakeNumber32(runs, count) ||
+        runs.size() < count) {
         return false;
     }
+    transparent = transparentCount;
     listed = runs.substr(0, count);
     runs.remove_prefix(count);
     return true;
@@ -62,8 +46,8 @@ void AppendOpacityRuns(std::string& bytes, const std::vector<std::uint8_t>& leve
             }
             end = after;
         }
-        PutCount(bytes, static_cast<std::size_t>(listed - position));
-        PutCount(bytes, static_cast<std::size_t>(end - listed));
+        AppendNumber32(bytes, static_cast<std::uint32_t>(listed - position));
+        AppendNumber32(bytes, static_cast<std::uint32_t>(end - listed));
         bytes.append(listed, end);
         position = end;
     }
