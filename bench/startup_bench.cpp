@@ -1,84 +1,134 @@
-#include "bench_program_dir.h"
-#include "ui/frm_convert.h"
-
-#include <QApplication>
-#include <QProcess>
-#include <QTimer>
+#include "startup/first_frame_watch.h"
 
 #include <benchmark/benchmark.h>
 
 #include <cstring>
-#include <memory>
+#include <iostream>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+#include <vector>
 
-// Start-up to the first painted frame. The benchmark starts this same executable as a probe that
-// opens either the converter or an empty window built the same way, and ends right after the
-// window's first paint; the ratio of the two times is the converter's own start-up cost.
+// Start-up of the real program against an empty Qt window holding one line edit, on the X
+// display named by DISPLAY (run it under tests/e2e/with_display.sh --compositor). Each
+// repetition starts both programs, in alternating order, and times each from its exec to its
+// first complete picture; the median of the per-pair ratios is the program's own start-up cost,
+// steady against the drift of a shared machine. Resident memory is taken at the same moment.
+//
+//   startup_bench [--program=PATH] [--reference=PATH] [--launcher="COMMAND ARGS"]
+//                 [--settle_ms=N] [benchmark flags]
+//
+// --launcher runs both programs through a command, for instance valgrind --tool=callgrind (give
+// it --settle_ms=3000); without --benchmark_repetitions there are 30 repetitions.
 namespace {
 
-constexpr const char* ProbeFlag = "--probe=";
-
-class FirstPaintQuits : public QObject {
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint) {
-            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
-        }
-        return QObject::eventFilter(watched, event);
-    }
+struct Options {
+    std::string program = MENSURIX_PROGRAM;
+    std::string reference = MENSURIX_REFERENCE;
+    std::vector<std::string> launcher;
+    std::chrono::milliseconds settle{300};
 };
 
-int RunProbe(int argc, char* argv[], const char* mode) {
-    QApplication application(argc, argv);
-    FirstPaintQuits quitter;
-    std::unique_ptr<QWidget> window;
-    if (std::strcmp(mode, "converter") == 0) {
-        mensurix::FrmConvertServices services;
-        services.ProgramDir = argv[2];
-        services.ReportError = [](const QString&) {};
-        services.LocaleLanguageName = [] { return std::string("English"); };
-        services.OpenUrl = [](const QString&) {};
-        window = std::make_unique<mensurix::TFrmConvert>(std::move(services));
-    } else {
-        window = std::make_unique<QWidget>();
-        window->setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
-        window->setFixedSize(610, 450);
-    }
-    window->installEventFilter(&quitter);
-    window->show();
-    return QApplication::exec();
+Options options;
+
+std::vector<std::string> Command(const std::string& program) {
+    std::vector<std::string> command = options.launcher;
+    command.push_back(program);
+    return command;
 }
 
-const char* Self = nullptr;
+double MiB(std::uint64_t bytes) {
+    return static_cast<double>(bytes) / (1024.0 * 1024.0);
+}
 
-void BM_StartupToFirstPaint(benchmark::State& state) {
-    const bool converter = state.range(0) == 1;
-    state.SetLabel(converter ? "converter" : "empty window");
-    const BenchProgramDir programDir;
-    const QStringList arguments = {QString(ProbeFlag) + (converter ? "converter" : "empty"),
-                                   QString::fromStdString(programDir.Path())};
+void BM_StartupAgainstEmptyWindow(benchmark::State& state) {
+    static FirstFrameWatch watch;
+    static bool programFirst = true;
+    const std::chrono::milliseconds limit =
+        options.launcher.empty() ? std::chrono::seconds(20) : std::chrono::seconds(300);
+    const auto run = [&](const std::string& path) {
+        return watch.Run(Command(path), options.settle, limit);
+    };
+    // The first start of each reads its files from disk; a launcher is slow enough without it.
+    static const bool warmedUp =
+        !options.launcher.empty() || (run(options.program), run(options.reference), true);
+    benchmark::DoNotOptimize(warmedUp);
+
+    StartupRun program;
+    StartupRun reference;
     for (auto _ : state) {
-        QProcess probe;
-        probe.start(QString::fromLocal8Bit(Self), arguments);
-        if (!probe.waitForFinished(30000) || probe.exitCode() != 0) {
-            state.SkipWithError("the probe did not start and paint");
-            break;
+        if (programFirst) {
+            program = run(options.program);
+            reference = run(options.reference);
+        } else {
+            reference = run(options.reference);
+            program = run(options.program);
+        }
+        programFirst = !programFirst;
+        state.SetIterationTime(program.milliseconds / 1000.0);
+    }
+    state.counters["program_ms"] = program.milliseconds;
+    state.counters["empty_ms"] = reference.milliseconds;
+    state.counters["ratio"] = program.milliseconds / reference.milliseconds;
+    state.counters["program_MiB"] = MiB(program.residentBytes);
+    state.counters["empty_MiB"] = MiB(reference.residentBytes);
+    state.counters["memory_ratio"] =
+        static_cast<double>(program.residentBytes) / static_cast<double>(reference.residentBytes);
+}
+BENCHMARK(BM_StartupAgainstEmptyWindow)
+    ->Iterations(1)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->DisplayAggregatesOnly(true);
+
+// Takes this benchmark's own flags out of the arguments, leaving Google Benchmark's.
+std::vector<char*> ParseOptions(int argc, char* argv[]) {
+    std::vector<char*> rest{argv[0]};
+    bool repetitionsGiven = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string argument = argv[i];
+        const auto value = [&](const char* flag) -> const char* {
+            const std::size_t length = std::strlen(flag);
+            return argument.compare(0, length, flag) == 0 ? argv[i] + length : nullptr;
+        };
+        if (const char* program = value("--program=")) {
+            options.program = program;
+        } else if (const char* reference = value("--reference=")) {
+            options.reference = reference;
+        } else if (const char* launcher = value("--launcher=")) {
+            std::istringstream words(launcher);
+            for (std::string word; words >> word;) {
+                options.launcher.push_back(word);
+            }
+        } else if (const char* settle = value("--settle_ms=")) {
+            options.settle = std::chrono::milliseconds(std::stoi(settle));
+        } else {
+            repetitionsGiven = repetitionsGiven || value("--benchmark_repetitions=") != nullptr;
+            rest.push_back(argv[i]);
         }
     }
+    static char defaultRepetitions[] = "--benchmark_repetitions=30";
+    if (!repetitionsGiven) {
+        rest.push_back(defaultRepetitions);
+    }
+    return rest;
 }
-BENCHMARK(BM_StartupToFirstPaint)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    std::vector<char*> arguments = ParseOptions(argc, argv);
+    int count = static_cast<int>(arguments.size());
+    benchmark::Initialize(&count, arguments.data());
+    if (benchmark::ReportUnrecognizedArguments(count, arguments.data())) {
+        return 2;
     }
-    if (argc >= 2 && std::strncmp(argv[1], ProbeFlag, std::strlen(ProbeFlag)) == 0) {
-        return RunProbe(argc, argv, argv[1] + std::strlen(ProbeFlag));
+    try {
+        benchmark::RunSpecifiedBenchmarks();
+    } catch (const std::exception& error) {
+        std::cerr << "startup_bench: " << error.what() << '\n';
+        return 1;
     }
-    Self = argv[0];
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;
 }

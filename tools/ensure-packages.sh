@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config python3
     qt6-base-dev qt6-base-dev-tools libxcb1-dev libxcb-xfixes0-dev libgl-dev
-    libgtest-dev libgmock-dev libbenchmark-dev libgmp-dev
+    libgtest-dev libgmock-dev libbenchmark-dev libgmp-dev libxcb-damage0-dev
     clang libclang-rt-14-dev
     xvfb xauth xdotool xclip xcompmgr openbox wmctrl x11-utils imagemagick
     units

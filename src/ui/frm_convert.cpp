@@ -106,7 +106,10 @@ void TFrmConvert::ReportError(const std::exception& error) const {
 
 void TFrmConvert::showEvent(QShowEvent* event) {
     ComboBoxFrom->setFocus();
-    WMShowWindow(true);
+    // The show event comes before the window system is asked to show the window; a halo shown
+    // from here would be mapped, and drawn, before the window it belongs to.
+    QMetaObject::invokeMethod(
+        this, [this] { WMShowWindow(isVisible()); }, Qt::QueuedConnection);
     QWidget::showEvent(event);
 }
 

@@ -29,10 +29,12 @@ constexpr int GridDefaultColumnWidth = 165;
 constexpr int ValueLengthLimit = 32767;
 
 // The first of the families that is installed. Resolved once: a list of families would be
-// searched again, missing ones included, for every text the window measures.
+// searched again, missing ones included, for every text the window measures. A family's styles
+// are one look-up in the font database's family list, where QFontDatabase::hasFamily would have
+// fontconfig rewrite each name and the database load every installed family's styles first.
 QString InstalledFamily(const QStringList& preferred) {
     for (const QString& family : preferred) {
-        if (QFontDatabase::hasFamily(family)) {
+        if (!QFontDatabase::styles(family).isEmpty()) {
             return family;
         }
     }

@@ -12,8 +12,8 @@ running() {
     [[ $state != Z ]]
 }
 
-# Waits for the converter window of process $1, activates it and sets `left` and `top` to its
-# position. The program shows two windows, the converter and its shadow; the converter is the
+# Waits for the converter window of process $1, activates it and sets `window` to its id and
+# `left` and `top` to its position. The program shows two windows, the converter and its shadow; the converter is the
 # one 610 wide. A start-up error box, shown before the window, keeps it from appearing.
 find_converter() {
     local pid=$1 candidate
@@ -26,6 +26,7 @@ find_converter() {
                 eval "$(xdotool getwindowgeometry --shell "$candidate")"
                 left=$X
                 top=$Y
+                window=$candidate
                 return
             fi
         done

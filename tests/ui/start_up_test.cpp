@@ -1,5 +1,8 @@
 #include "converter_fixture.h"
 
+#include "ui/shadow/owner_shadow_shape.h"
+#include "ui/shadow/shadow_image_draw.h"
+
 #include <QLabel>
 #include <QTest>
 
@@ -98,6 +101,17 @@ TEST_F(StartUp, WindowShapeLeavesOutTheFirstColumnAndRow) {
     EXPECT_TRUE(shape.contains(QPoint(300, 449)));
     EXPECT_FALSE(shape.contains(QPoint(1, 1)));
     EXPECT_EQ(shape.boundingRect(), QRect(1, 1, 609, 449));
+}
+
+// The build draws the halo of a window of this shape ahead of time; a window changed without the
+// build's figures would have its halo blurred at every start.
+TEST_F(StartUp, WindowShapeIsTheOneWhoseHaloTheBuildDrew) {
+    WriteFile("Units.dat", "[A]\n*x=1\n");
+    Open();
+    ShadowOpacities halo;
+    EXPECT_TRUE(DrawShadowOpacities(halo, window_->frameGeometry().width() + 2 * ShadowMargin,
+                                    window_->frameGeometry().height() + 2 * ShadowMargin,
+                                    OwnerShadowShape(*window_), std::nullopt));
 }
 
 TEST_F(StartUp, ShutDownWritesTheSettingsOnce) {

@@ -31,6 +31,10 @@ protected:
         Open();
         window_->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
+        // The offscreen platform activates every window it shows, the halo that follows the
+        // window included; a real window system never activates the halo.
+        window_->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
     }
     void TearDown() override {
         for (QWidget* popup = QApplication::activePopupWidget(); popup != nullptr;

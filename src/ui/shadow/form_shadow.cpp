@@ -4,10 +4,10 @@
 #include "ui/shadow/owner_transparency.h"
 #include "ui/shadow/shadow_color.h"
 #include "ui/shadow/shadow_image_build.h"
-#include "ui/shadow/shadow_layer.h"
+#include "ui/shadow/shadow_image_draw.h"
+#include "ui/shadow/shadow_layer_paint.h"
 
 #include <QEvent>
-#include <QImage>
 #include <QPainter>
 #include <QWindow>
 
@@ -68,7 +68,7 @@ void TFormShadow::SetShadowColor(std::uint32_t colorRef) {
         return;
     }
     ShadowColor = colorRef;
-    UpdateLayer(false);
+    UpdateLayer();
 }
 
 bool TFormShadow::eventFilter(QObject* watched, QEvent* event) {
@@ -154,7 +154,6 @@ void TFormShadow::BuildShadow() {
     const std::optional<QColor> transparentColor = OwnerTransparentColor(*OwnerForm);
     if (ShadowBitmap.Width() != width || ShadowBitmap.Height() != height) {
         NeedsRebuild = true;
-        ShadowBitmap.Resize(width, height);
     } else if (transparentColor != LastTransparentColor) {
         NeedsRebuild = true;
     }
@@ -171,17 +170,16 @@ void TFormShadow::BuildShadow() {
         mask = PlacedTransparencyMask{OwnerTransparencyMask(*OwnerForm, *transparentColor),
                                       client.x() + ShadowMargin, client.y() + ShadowMargin};
     }
-    BuildShadowImage(ShadowBitmap, OwnerShadowShape(*OwnerForm), mask);
+    DrawShadowOpacities(ShadowBitmap, width, height, OwnerShadowShape(*OwnerForm), mask);
     ++buildCount_;
-    UpdateLayer(true);
+    UpdateLayer();
 }
 
-void TFormShadow::UpdateLayer(bool computeAlpha) {
+void TFormShadow::UpdateLayer() {
     const qreal opacity = OwnerForm ? OwnerForm->windowOpacity() : 1.0;
     if (windowOpacity() != opacity) {
         setWindowOpacity(opacity);
     }
-    UpdateLayerPixels(ShadowBitmap, RgbFromColorRef(ShadowColor), computeAlpha);
     EnsureNativeWindow();
     update();
 }
@@ -214,10 +212,7 @@ void TFormShadow::paintEvent(QPaintEvent* /*event*/) {
         painter.fillRect(rect(), Qt::transparent);
         return;
     }
-    const QImage layer(reinterpret_cast<const uchar*>(ShadowBitmap.Data()), ShadowBitmap.Width(),
-                       ShadowBitmap.Height(), ShadowBitmap.Width() * 4,
-                       QImage::Format_ARGB32_Premultiplied);
-    painter.drawImage(0, 0, layer);
+    PaintShadowLayer(painter, ShadowBitmap, RgbFromColorRef(ShadowColor));
 }
 
 } // namespace mensurix

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ui/platform/owner_window_tracker.h"
-#include "ui/shadow/shadow_image.h"
+#include "ui/shadow/shadow_opacities.h"
 
 #include <QColor>
 #include <QMetaObject>
@@ -67,7 +67,7 @@ private:
     // Whether the window system shows the owner now and can show the halo at all.
     bool OwnerShownByWindowSystem() const;
     void BuildShadow();
-    void UpdateLayer(bool computeAlpha);
+    void UpdateLayer();
     void OnOwnerWindowChange(OwnerWindowChange change);
     void EnsureNativeWindow();
     bool OwnerHasNativeWindow() const;
@@ -80,7 +80,7 @@ private:
     bool ShadowVisible = false;
     std::uint32_t ShadowColor = 0;
     std::optional<QColor> LastTransparentColor;
-    ShadowImage ShadowBitmap;
+    ShadowOpacities ShadowBitmap;
     bool NeedsRebuild = true;
     int buildCount_ = 0;
     QMetaObject::Connection ownerDestroyed_;

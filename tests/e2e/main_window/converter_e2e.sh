@@ -47,6 +47,9 @@ width=${screen%x*}
 height=${screen#*x}
 ((left == (width - 610) / 2 && top == (height - 450) / 2)) ||
     fail "window at $left,$top is not centred on ${width}x$height"
+# The icon is set after the first picture; the window carries it all the same. grep reads the
+# whole list: with -q it would stop at the match and xprop's broken pipe fail the check.
+xprop -id "$window" _NET_WM_ICON | grep 'Icon (32 x 32)' >/dev/null || fail "the window has no icon"
 
 # Type a value, then copy the millimetre row (the fourth of Length) through the menu.
 click 400 134

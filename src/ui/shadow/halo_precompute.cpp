@@ -1,0 +1,37 @@
+#include "ui/shadow/owner_shadow_shape.h"
+#include "ui/shadow/precomputed_halo.h"
+#include "ui/shadow/shadow_image_build.h"
+#include "ui/shadow/window_shape.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+
+// Draws the halo of a frameless window cut to a rectangle with rounded corners, as the window
+// region of the main window cuts it, and writes it as a precomputed halo for the build to embed:
+//   halo_precompute OUTPUT WIDTH HEIGHT CORNER_ELLIPSE
+int main(int argc, char* argv[]) {
+    using namespace mensurix;
+    if (argc != 5) {
+        std::fprintf(stderr, "usage: halo_precompute OUTPUT WIDTH HEIGHT CORNER_ELLIPSE\n");
+        return 2;
+    }
+    const int width = std::atoi(argv[2]);
+    const int height = std::atoi(argv[3]);
+    const int ellipse = std::atoi(argv[4]);
+    const std::vector<PixelRect> shape = ShapeRectsOfRegion(
+        RoundRectRegion(1, 1, width, height, ellipse, ellipse), QPoint(ShadowMargin, ShadowMargin));
+    ShadowImage halo;
+    halo.Resize(width + 2 * ShadowMargin, height + 2 * ShadowMargin);
+    BuildShadowImage(halo, shape, std::nullopt);
+
+    const std::string bytes = EncodePrecomputedHalo(halo, shape);
+    std::ofstream output(argv[1], std::ios::binary);
+    output.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (!output) {
+        std::fprintf(stderr, "halo_precompute: cannot write %s\n", argv[1]);
+        return 1;
+    }
+    return 0;
+}

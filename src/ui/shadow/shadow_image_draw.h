@@ -1,0 +1,15 @@
+#pragma once
+
+#include "ui/shadow/shadow_image_build.h"
+#include "ui/shadow/shadow_opacities.h"
+
+namespace mensurix {
+
+// The opacities of the halo of a shape in an image of width x height, as BuildShadowImage draws
+// them: taken from the halos that the build drew ahead of time when one was drawn for this size
+// and shape and no mask applies, drawn otherwise. Returns whether a precomputed halo was used.
+bool DrawShadowOpacities(ShadowOpacities& opacities, int width, int height,
+                         const std::vector<PixelRect>& shape,
+                         const std::optional<PlacedTransparencyMask>& mask);
+
+} // namespace mensurix
