@@ -36,10 +36,11 @@ Settings ReadSettings(const std::string& path, std::uint8_t currentLanguage) {
 
 void WriteSettings(const std::string& path, const Settings& settings) {
     ProfileFile file(path);
-    file.WriteString("OPTIONS", "Digits", std::to_string(settings.Digits));
-    file.WriteString("OPTIONS", "Separators", settings.Separators ? "1" : "0");
-    file.WriteString("OPTIONS", "Class", std::to_string(settings.Class));
-    file.WriteString("LANGUAGE", "Default", std::to_string(settings.Language));
+    file.SetString("OPTIONS", "Digits", std::to_string(settings.Digits));
+    file.SetString("OPTIONS", "Separators", settings.Separators ? "1" : "0");
+    file.SetString("OPTIONS", "Class", std::to_string(settings.Class));
+    file.SetString("LANGUAGE", "Default", std::to_string(settings.Language));
+    file.Save();
 }
 
 } // namespace mensurix

@@ -12,9 +12,9 @@ namespace mensurix {
 // meaning not chosen) and the digits and the language are clamped into their ranges.
 Settings ReadSettings(const std::string& path, std::uint8_t currentLanguage);
 
-// Writes the four values key by key, keeping everything else in the file. Throws
-// FileError("Unable to write to <path>") at the first write that fails; later keys are not
-// written.
+// Sets the four values key by key, keeping every other byte of the file, and replaces the file
+// once, so that either all four change or none. Throws FileError("Unable to write to <path>")
+// when the file cannot be written.
 void WriteSettings(const std::string& path, const Settings& settings);
 
 } // namespace mensurix
