@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds Mensurix and runs every test: unit and widget tests, display tests under Xvfb and a
 # smoke run of every benchmark, through CTest; then the whole suite again built with
-# AddressSanitizer and UBSan, and a short run of every fuzz target.
+# AddressSanitizer and UBSan, a short run of every fuzz target, and the Windows leg (the core
+# and its tests cross-built with MinGW-w64 and run under Wine).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -24,3 +25,7 @@ ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 
 # Every fuzz target for a few seconds on its seed corpus.
 tools/fuzz.sh 5
+
+# The Qt-free core and its tests built for Windows and run under Wine; the Windows sources of
+# the window compiled against the Qt headers.
+tools/test-windows.sh
