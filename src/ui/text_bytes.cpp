@@ -1,5 +1,7 @@
 #include "ui/text_bytes.h"
 
+#include "ui/platform/system_code_page.h"
+
 #include <QStringDecoder>
 
 #include <array>
@@ -32,10 +34,20 @@ QString TextFromBytes(std::string_view bytes) {
     if (bytes.substr(0, ByteOrderMark.size()) == ByteOrderMark) {
         bytes.remove_prefix(ByteOrderMark.size());
     }
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text =
-        decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
-    return decoder.hasError() ? FromWindows1252(bytes) : text;
+    const QByteArrayView view(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8.decode(view);
+    if (!utf8.hasError()) {
+        return text;
+    }
+    QStringDecoder system = SystemCodePageDecoder();
+    if (system.isValid()) {
+        text = system.decode(view);
+        if (!system.hasError()) {
+            return text;
+        }
+    }
+    return FromWindows1252(bytes);
 }
 
 std::string BytesFromText(const QString& text) {
