@@ -84,6 +84,19 @@ TEST_F(HostileLanguage, DirectoryInsteadOfTheFile) {
     EXPECT_TRUE(DirectoryKept("Languages/English.isl"));
 }
 
+// A FIFO would hold the start-up until some writer came; it reads as a missing file.
+TEST_F(HostileLanguage, FifoInsteadOfTheFile) {
+    if (!MakeFifo("Languages/English.isl")) {
+        GTEST_SKIP() << "no FIFOs here";
+    }
+    Open();
+    EXPECT_EQ(Caption("RzURLLabel2"), "");
+    EXPECT_EQ(Caption("Label1"), "Max number of digits:");
+    ExpectConverting();
+    Close();
+    EXPECT_TRUE(reported_.empty());
+}
+
 TEST_F(HostileLanguage, LinkToItself) {
     if (!MakeLink("Languages/English.isl", "English.isl")) {
         GTEST_SKIP() << "no symbolic links here";

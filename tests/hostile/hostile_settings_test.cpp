@@ -72,6 +72,21 @@ TEST_F(HostileSettings, DirectoryInsteadOfTheFile) {
     EXPECT_FALSE(HoldsTemporaryFile());
 }
 
+// A FIFO reads as no file, and is never replaced by one: the write at exit fails.
+TEST_F(HostileSettings, FifoInsteadOfTheFile) {
+    if (!MakeFifo("options.ini")) {
+        GTEST_SKIP() << "no FIFOs here";
+    }
+    Open();
+    EXPECT_EQ(Digits()->value(), 8);
+    const std::string error = WriteError();
+    Close();
+    ASSERT_EQ(reported_.size(), 1U);
+    EXPECT_EQ(reported_[0].toStdString(), error);
+    EXPECT_TRUE(std::filesystem::is_fifo(PathOf("options.ini")));
+    EXPECT_FALSE(HoldsTemporaryFile());
+}
+
 // A link that leads back to itself holds nothing to lose: it reads as no file, and the settings
 // then replace the link with a real file, the other link of the loop untouched.
 TEST_F(HostileSettings, LinkLoop) {
