@@ -3,6 +3,7 @@
 [Messages]
 MS_Homepage=Homepage: %1
 MS_CopyRight=Copyright (C) %1
+MS_ValueTooLong=The value can have at most %1 characters; the text was not inserted.
 
 [FrmConvert]
 Label1.Caption=Max number of digits:
@@ -14,6 +15,9 @@ Label28.Caption=>> Language
 BtnSysClose.Hint=Close
 BtnSysMinSize.Hint=Minimize
 PM_Copy.Caption=Copy to clipboard
+PM_CopyExact.Caption=Copy exact value
+PM_CopyPlain.Caption=Copy without separators
+PM_CopyTable.Caption=Copy table
 PM_English.Caption=English
 PM_Spanish.Caption=Spanish
 PM_German.Caption=German

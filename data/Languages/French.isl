@@ -3,6 +3,7 @@
 [Messages]
 MS_Homepage=Site web : %1
 MS_CopyRight=Copyright © %1
+MS_ValueTooLong=La valeur peut compter au plus %1 caractères ; le texte n'a pas été inséré.
 
 [FrmConvert]
 Label1.Caption=Nombre max. de décimales :
@@ -14,6 +15,9 @@ Label28.Caption=>> Langue
 BtnSysClose.Hint=Fermer
 BtnSysMinSize.Hint=Réduire
 PM_Copy.Caption=Copier dans le presse-papiers
+PM_CopyExact.Caption=Copier la valeur exacte
+PM_CopyPlain.Caption=Copier sans séparateurs
+PM_CopyTable.Caption=Copier le tableau
 PM_English.Caption=Anglais
 PM_Spanish.Caption=Espagnol
 PM_German.Caption=Allemand

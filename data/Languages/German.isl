@@ -3,6 +3,7 @@
 [Messages]
 MS_Homepage=Homepage: %1
 MS_CopyRight=Copyright © %1
+MS_ValueTooLong=Der Wert darf höchstens %1 Zeichen haben; der Text wurde nicht eingefügt.
 
 [FrmConvert]
 Label1.Caption=Max. Anzahl Nachkommastellen:
@@ -14,6 +15,9 @@ Label28.Caption=>> Sprache
 BtnSysClose.Hint=Schließen
 BtnSysMinSize.Hint=Minimieren
 PM_Copy.Caption=In die Zwischenablage kopieren
+PM_CopyExact.Caption=Exakten Wert kopieren
+PM_CopyPlain.Caption=Ohne Trennzeichen kopieren
+PM_CopyTable.Caption=Tabelle kopieren
 PM_English.Caption=Englisch
 PM_Spanish.Caption=Spanisch
 PM_German.Caption=Deutsch

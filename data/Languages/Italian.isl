@@ -3,6 +3,7 @@
 [Messages]
 MS_Homepage=Sito web: %1
 MS_CopyRight=Copyright © %1
+MS_ValueTooLong=Il valore può avere al massimo %1 caratteri; il testo non è stato inserito.
 
 [FrmConvert]
 Label1.Caption=Numero massimo di decimali:
@@ -14,6 +15,9 @@ Label28.Caption=>> Lingua
 BtnSysClose.Hint=Chiudi
 BtnSysMinSize.Hint=Riduci a icona
 PM_Copy.Caption=Copia negli appunti
+PM_CopyExact.Caption=Copia valore esatto
+PM_CopyPlain.Caption=Copia senza separatori
+PM_CopyTable.Caption=Copia tabella
 PM_English.Caption=Inglese
 PM_Spanish.Caption=Spagnolo
 PM_German.Caption=Tedesco

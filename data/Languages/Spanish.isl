@@ -3,6 +3,7 @@
 [Messages]
 MS_Homepage=Página web: %1
 MS_CopyRight=Copyright © %1
+MS_ValueTooLong=El valor admite como máximo %1 caracteres; el texto no se ha insertado.
 
 [FrmConvert]
 Label1.Caption=Número máximo de decimales:
@@ -14,6 +15,9 @@ Label28.Caption=>> Idioma
 BtnSysClose.Hint=Cerrar
 BtnSysMinSize.Hint=Minimizar
 PM_Copy.Caption=Copiar al portapapeles
+PM_CopyExact.Caption=Copiar valor exacto
+PM_CopyPlain.Caption=Copiar sin separadores
+PM_CopyTable.Caption=Copiar tabla
 PM_English.Caption=Inglés
 PM_Spanish.Caption=Español
 PM_German.Caption=Alemán

@@ -3,6 +3,7 @@
 #include "decimal/decimal_add.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace mensurix {
 namespace {
@@ -37,11 +38,17 @@ DecimalText RoundingUnit(int fractionDigits) {
     return unit;
 }
 
+bool RoundingDropsDigits(std::string_view value, int fractionDigits) {
+    const auto digits = static_cast<std::size_t>(std::max(fractionDigits, 0));
+    const auto point = value.find('.');
+    return point != std::string_view::npos && value.size() - point - 1 > digits;
+}
+
 std::string DecimalRound(std::string_view value, int fractionDigits, bool groupThousands) {
     const auto digits = static_cast<std::size_t>(std::max(fractionDigits, 0));
     const auto point = value.find('.');
     std::string r;
-    if (point != std::string_view::npos && value.size() - point - 1 > digits) {
+    if (RoundingDropsDigits(value, fractionDigits)) {
         // The '.' stays in the cut text, so with no fraction digits it ends in '.'.
         r.assign(value.substr(0, point + 1 + digits));
         if (DigitValue(value[point + 1 + digits]) >= 5) {
@@ -67,6 +74,10 @@ std::string DecimalRound(std::string_view value, int fractionDigits, bool groupT
         r = GroupThousands(r);
     }
     return r;
+}
+
+std::string DecimalExact(std::string_view value, bool groupThousands) {
+    return DecimalRound(value, std::numeric_limits<int>::max(), groupThousands);
 }
 
 } // namespace mensurix

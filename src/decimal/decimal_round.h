@@ -12,4 +12,10 @@ DecimalText RoundingUnit(int fractionDigits);
 // digit count rounds like 0.
 std::string DecimalRound(std::string_view value, int fractionDigits, bool groupThousands);
 
+// Display text of the whole value: DecimalRound without rounding away any digit.
+std::string DecimalExact(std::string_view value, bool groupThousands);
+
+// Whether DecimalRound at `fractionDigits` drops fraction digits of the value.
+bool RoundingDropsDigits(std::string_view value, int fractionDigits);
+
 } // namespace mensurix

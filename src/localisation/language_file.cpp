@@ -7,7 +7,8 @@ namespace mensurix {
 LanguageMessages ReadLanguageMessages(const std::string& path) {
     const ProfileFile file(path);
     return {file.ReadString("Messages", "MS_Homepage", ""),
-            file.ReadString("Messages", "MS_CopyRight", "")};
+            file.ReadString("Messages", "MS_CopyRight", ""),
+            file.ReadString("Messages", "MS_ValueTooLong", "")};
 }
 
 std::vector<std::string> ReadComponentSection(const std::string& path) {

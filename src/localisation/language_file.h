@@ -5,10 +5,12 @@
 
 namespace mensurix {
 
-// The two texts of the Messages section; a missing file or key reads as empty.
+// The texts of the Messages section; a missing file or key reads as empty.
 struct LanguageMessages {
     std::string Homepage;
     std::string CopyRight;
+    // Said when the value box refuses a text beyond its length limit; "%1" is the limit.
+    std::string ValueTooLong;
 };
 
 LanguageMessages ReadLanguageMessages(const std::string& path);

@@ -17,6 +17,7 @@ class QAction;
 class QActionGroup;
 class QCheckBox;
 class QComboBox;
+class QHelpEvent;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -69,6 +70,9 @@ public:
     void BtnSysCloseClick();
     void StringGridUnitMouseDown(Qt::MouseButton button, const QPoint& position);
     void PM_CopyClick();
+    void PM_CopyExactClick();
+    void PM_CopyPlainClick();
+    void PM_CopyTableClick();
     void RzURLLabel2Click(const QString& address);
 
     const std::string& ProgramDir() const { return programDir_; }
@@ -96,6 +100,9 @@ private:
     void SetCellText(int column, int row, const QString& text);
     void WriteUnitName(int row);
     bool Label5MouseEvent(QEvent* event);
+    void CopyToClipboard(const QString& text) const;
+    bool ShowExactValueTip(const QHelpEvent* event);
+    void EditValueInputRejected();
 
     FrmConvertServices services_;
 
@@ -121,6 +128,9 @@ private:
     TLabel* Label7 = nullptr;
     QMenu* PopupMenu1 = nullptr;
     QAction* PM_Copy = nullptr;
+    QAction* PM_CopyExact = nullptr;
+    QAction* PM_CopyPlain = nullptr;
+    QAction* PM_CopyTable = nullptr;
     QLineEdit* EditClipboard = nullptr;
     TLabel* Label28 = nullptr;
     QMenu* PopupMenuView = nullptr;
@@ -142,6 +152,7 @@ private:
     std::string programDir_;
     std::uint8_t currentLanguage_ = 0;
     QAction* checkedLanguageItem_ = nullptr;
+    std::string valueTooLongText_; // the language file's text, "%1" for the limit
     bool destroyed_ = false;
 
     // The caption strip moves the window itself where the window system refuses a system move.

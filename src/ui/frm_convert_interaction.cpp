@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QHelpEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
@@ -36,6 +37,10 @@ void TFrmConvert::ConnectHandlers() {
     connect(BtnSysMinSize, &QAbstractButton::clicked, this, [this] { BtnSysMinSizeClick(); });
     connect(BtnSysClose, &QAbstractButton::clicked, this, [this] { BtnSysCloseClick(); });
     connect(PM_Copy, &QAction::triggered, this, [this] { PM_CopyClick(); });
+    connect(PM_CopyExact, &QAction::triggered, this, [this] { PM_CopyExactClick(); });
+    connect(PM_CopyPlain, &QAction::triggered, this, [this] { PM_CopyPlainClick(); });
+    connect(PM_CopyTable, &QAction::triggered, this, [this] { PM_CopyTableClick(); });
+    connect(EditValue, &QLineEdit::inputRejected, this, [this] { EditValueInputRejected(); });
     connect(RzURLLabel2, &TUrlLabel::LinkRequested, this,
             [this](const QString& address) { RzURLLabel2Click(address); });
     for (QAction* item : {PM_English, PM_Spanish, PM_German, PM_Italian, PM_French}) {
@@ -56,6 +61,9 @@ bool TFrmConvert::eventFilter(QObject* watched, QEvent* event) {
             Label28Click();
         }
         return false;
+    }
+    if (watched == StringGridUnit->viewport() && event->type() == QEvent::ToolTip) {
+        return ShowExactValueTip(static_cast<QHelpEvent*>(event));
     }
     if (watched == StringGridUnit->viewport() && event->type() == QEvent::MouseButtonPress) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
@@ -115,14 +123,6 @@ void TFrmConvert::StringGridUnitMouseDown(Qt::MouseButton button, const QPoint& 
     popupCellCol_ = column;
     popupCellRow_ = row;
     PopupMenu1->popup(StringGridUnit->viewport()->mapToGlobal(position));
-}
-
-void TFrmConvert::PM_CopyClick() {
-    // Through the hidden edit box, like a user's copy: an empty text selects nothing and
-    // leaves the clipboard as it was.
-    EditClipboard->setText(CellText(popupCellCol_, popupCellRow_));
-    EditClipboard->selectAll();
-    EditClipboard->copy();
 }
 
 void TFrmConvert::RzURLLabel2Click(const QString& address) {

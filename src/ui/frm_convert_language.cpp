@@ -16,12 +16,21 @@
 #include <array>
 
 namespace mensurix {
+namespace {
+
+// For a language file that does not say it yet.
+constexpr const char* DefaultValueTooLongText =
+    "The value can have at most %1 characters; the text was not inserted.";
+
+} // namespace
 
 void TFrmConvert::ApplyMessages(const std::string& path) {
     const LanguageMessages messages = ReadLanguageMessages(path);
     RzURLLabel2->SetCaption(TextFromBytes(ReplaceAll(messages.Homepage, "%1", HomepageAddress)));
     RzURLLabel2->SetUrl(HomepageAddress);
     Label6->SetCaption(TextFromBytes(ReplaceAll(messages.CopyRight, "%1", CopyrightHolderText)));
+    valueTooLongText_ =
+        messages.ValueTooLong.empty() ? DefaultValueTooLongText : messages.ValueTooLong;
 }
 
 void TFrmConvert::ApplyLanguageFile(const std::string& path) {

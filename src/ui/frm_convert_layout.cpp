@@ -1,6 +1,7 @@
 #include "ui/frm_convert.h"
 
 #include "ui/t_image_button.h"
+#include "ui/t_input_length_limit.h"
 #include "ui/t_label.h"
 #include "ui/t_separator.h"
 #include "ui/t_url_label.h"
@@ -22,6 +23,8 @@ namespace {
 
 constexpr int GridRowHeight = 18;
 constexpr int GridDefaultColumnWidth = 165;
+// Long enough for any number a user means, short enough that a stray paste stays quick.
+constexpr int ValueLengthLimit = 32767;
 
 // The first of the families that is installed. Resolved once: a list of families would be
 // searched again, missing ones included, for every text the window measures.
@@ -189,7 +192,7 @@ void TFrmConvert::CreateComponents() {
 
     EditValue = Named(new QLineEdit("1", this), "EditValue");
     EditValue->setGeometry(304, 124, 290, 21);
-    EditValue->setMaxLength(32767);
+    TInputLengthLimit::Install(EditValue, ValueLengthLimit);
 
     SpinEditDec = Named(new QSpinBox(this), "SpinEditDec");
     SpinEditDec->setGeometry(392, 40, 43, 21);
@@ -205,6 +208,9 @@ void TFrmConvert::CreateComponents() {
 
     PopupMenu1 = Named(new QMenu(this), "PopupMenu1");
     PM_Copy = MenuItem(PopupMenu1, "PM_Copy", "Copy to clipboard", 0);
+    PM_CopyExact = MenuItem(PopupMenu1, "PM_CopyExact", "Copy exact value", 0);
+    PM_CopyPlain = MenuItem(PopupMenu1, "PM_CopyPlain", "Copy without separators", 0);
+    PM_CopyTable = MenuItem(PopupMenu1, "PM_CopyTable", "Copy table", 0);
 
     PopupMenuView = Named(new QMenu(this), "PopupMenuView");
     LanguageGroup = new QActionGroup(PopupMenuView);
@@ -235,7 +241,8 @@ void TFrmConvert::CreateComponents() {
          Label1,        FS,           BtnSysMinSize,  BtnSysClose,   Label2,      Label3,
          RzSeparator1,  RzLabel1,     Label4,         Label5,        RzURLLabel2, Label6,
          Label7,        PopupMenu1,   PM_Copy,        EditClipboard, Label28,     PopupMenuView,
-         PM_English,    PM_Spanish,   PM_German,      PM_Italian,    PM_French});
+         PM_English,    PM_Spanish,   PM_German,      PM_Italian,    PM_French,   PM_CopyExact,
+         PM_CopyPlain,  PM_CopyTable});
 }
 
 } // namespace mensurix

@@ -5,6 +5,7 @@
 #include "profile/integer_text.h"
 #include "ui/frm_convert.h"
 #include "ui/t_image_button.h"
+#include "ui/t_input_length_limit.h"
 #include "ui/t_label.h"
 #include "ui/t_url_label.h"
 #include "ui/text_bytes.h"
@@ -240,7 +241,7 @@ void SetSpinMaximum(QObject* object, const Value& value) {
 }
 
 void SetMaxLength(QObject* object, const Value& value) {
-    static_cast<QLineEdit*>(object)->setMaxLength(value.number);
+    TInputLengthLimit::SetLimit(static_cast<QLineEdit*>(object), value.number);
 }
 
 void SetDropDownCount(QObject* object, const Value& value) {

@@ -52,6 +52,32 @@ TEST(DecimalRound, Cases) {
     }
 }
 
+// The exact display keeps every digit however many, and says so exactly when rounding would not.
+TEST(DecimalExact, KeepsEveryDigitAndTellsWhenRoundingDrops) {
+    struct Case {
+        std::string value;
+        int digits;
+        bool group;
+        std::string exact;
+        bool drops;
+    };
+    const std::vector<Case> cases = {
+        {"0.0833333333333333333333333333333333333333396", 8, false,
+         "0.0833333333333333333333333333333333333333396", true},
+        {"-1234.56789", 5, true, "-1,234.56789", false},
+        {"-1234.56789", 4, true, "-1,234.56789", true},
+        {"-0", 0, false, "0", false},
+        {"1000000", 0, true, "1,000,000", false},
+        {"0.5", 0, false, "0.5", true},
+        {"", 8, false, "", false},
+    };
+    for (const auto& row : cases) {
+        SCOPED_TRACE(row.value + " at " + std::to_string(row.digits));
+        EXPECT_EQ(DecimalExact(row.value, row.group), row.exact);
+        EXPECT_EQ(RoundingDropsDigits(row.value, row.digits), row.drops);
+    }
+}
+
 TEST(RoundingUnit, OneInTheLastPlace) {
     EXPECT_EQ(RoundingUnit(0), "1");
     EXPECT_EQ(RoundingUnit(1), "0.1");

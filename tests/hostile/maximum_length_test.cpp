@@ -1,8 +1,12 @@
 #include "hostile_fixture.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
+#include <QTableWidget>
 #include <QTest>
+#include <QToolTip>
 
 namespace mensurix::testing {
 namespace {
@@ -20,20 +24,43 @@ protected:
     }
 };
 
-TEST_F(MaximumLengthValue, SetPastedOrTypedTextIsCutToTheMaximum) {
-    EXPECT_EQ(Value()->maxLength(), MaximumLength);
-    const QString tooLong(MaximumLength + 1000, '4');
-
-    Value()->setText(tooLong);
-    EXPECT_EQ(Value()->text().size(), MaximumLength);
+// A paste, a drop or a key press that would pass the limit is refused whole, never cut to a
+// different number, and the value box says why.
+TEST_F(MaximumLengthValue, InsertionBeyondTheMaximumIsRefusedAndSaid) {
+    const QString full(MaximumLength, '4');
+    Value()->setText("1");
+    QApplication::clipboard()->setText(QString(MaximumLength, '5'));
+    Value()->paste();
+    EXPECT_EQ(Value()->text(), "1");
+    ASSERT_TRUE(QToolTip::isVisible());
+    EXPECT_EQ(QToolTip::text(),
+              "The value can have at most 32767 characters; the text was not inserted.");
 
     Value()->clear();
-    QApplication::clipboard()->setText(tooLong);
+    QApplication::clipboard()->setText(full);
     Value()->paste();
-    EXPECT_EQ(Value()->text().size(), MaximumLength);
-
+    EXPECT_EQ(Value()->text(), full);
     QTest::keyClicks(Value(), "55");
-    EXPECT_EQ(Value()->text(), QString(MaximumLength, '4'));
+    EXPECT_EQ(Value()->text(), full);
+}
+
+// A displayed result longer than any edit box keeps goes to the clipboard whole.
+TEST_F(MaximumLengthValue, LongestResultsAreCopiedWhole) {
+    Value()->setText(QString(MaximumLength, '9'));
+    window_->findChild<QCheckBox*>("CheckBoxDouHao")->setChecked(true);
+    const int millimeter = 6;
+    ASSERT_EQ(window_->Catalogue()[0].Units.at(millimeter).Name, "Millimeter (mm)");
+    const QRect cell = Grid()->visualRect(Grid()->model()->index(millimeter, 1));
+    QTest::mouseClick(Grid()->viewport(), Qt::RightButton, {}, cell.center());
+    window_->PM_CopyClick();
+    const QString copied = QApplication::clipboard()->text();
+    EXPECT_EQ(copied, Cell(1, millimeter));
+    EXPECT_EQ(copied.size(), MaximumLength + 3 + (MaximumLength + 2) / 3);
+    window_->findChild<QAction*>("PM_CopyExact")->trigger();
+    EXPECT_EQ(QApplication::clipboard()->text(), QString(MaximumLength, '9') + "000");
+    if (QWidget* menu = QApplication::activePopupWidget()) {
+        menu->close();
+    }
 }
 
 TEST_F(MaximumLengthValue, MaximumLengthNumberConvertsExactly) {

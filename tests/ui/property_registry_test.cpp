@@ -1,6 +1,7 @@
 #include "converter_fixture.h"
 
 #include "ui/property_registry.h"
+#include "ui/t_input_length_limit.h"
 
 #include <QAction>
 #include <QLabel>
@@ -62,7 +63,7 @@ TEST_F(PropertyRegistry, IntegerValues) {
     SetPropertyByName(Component("SpinEditDec"), "Value", "99");
     EXPECT_EQ(Digits()->value(), 20);
     SetPropertyByName(Component("EditValue"), "MaxLength", "5");
-    EXPECT_EQ(Value()->maxLength(), 5);
+    EXPECT_EQ(TInputLengthLimit::LimitOf(Value()), 5);
     SetPropertyByName(Component("Label28"), "Cursor", "-21");
     EXPECT_EQ(Find<QLabel>("Label28")->cursor().shape(), Qt::PointingHandCursor);
     SetPropertyByName(Component("EditValue"), "Color", "255");

@@ -25,10 +25,11 @@ const std::vector<std::string> LanguageFiles = {"English", "Spanish", "German", 
 
 // The texts a translation must give: the window's labels, hints and menu items.
 const std::set<std::string> TextTargets = {
-    "Label1.Caption",         "Label2.Caption",     "Label3.Caption",      "Label4.Caption",
-    "CheckBoxDouHao.Caption", "Label28.Caption",    "BtnSysClose.Hint",    "BtnSysMinSize.Hint",
-    "PM_Copy.Caption",        "PM_English.Caption", "PM_Spanish.Caption",  "PM_German.Caption",
-    "PM_Italian.Caption",     "PM_French.Caption",  "ComboBoxUnits.Items",
+    "Label1.Caption",         "Label2.Caption",       "Label3.Caption",      "Label4.Caption",
+    "CheckBoxDouHao.Caption", "Label28.Caption",      "BtnSysClose.Hint",    "BtnSysMinSize.Hint",
+    "PM_Copy.Caption",        "PM_English.Caption",   "PM_Spanish.Caption",  "PM_German.Caption",
+    "PM_Italian.Caption",     "PM_French.Caption",    "ComboBoxUnits.Items", "PM_CopyExact.Caption",
+    "PM_CopyPlain.Caption",   "PM_CopyTable.Caption",
 };
 
 TEST_F(ShippedLanguages, EveryLineAppliesAndEveryTextIsGiven) {
@@ -38,6 +39,7 @@ TEST_F(ShippedLanguages, EveryLineAppliesAndEveryTextIsGiven) {
         const auto messages = ReadLanguageMessages(path);
         EXPECT_NE(messages.Homepage.find("%1"), std::string::npos);
         EXPECT_NE(messages.CopyRight.find("%1"), std::string::npos);
+        EXPECT_NE(messages.ValueTooLong.find("%1"), std::string::npos);
         std::set<std::string> given;
         for (const auto& text : ReadComponentSection(path)) {
             SCOPED_TRACE(text);

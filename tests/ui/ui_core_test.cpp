@@ -1,3 +1,4 @@
+#include "ui/exact_value_tip.h"
 #include "ui/platform/system_code_page.h"
 #include "ui/text_bytes.h"
 
@@ -40,6 +41,12 @@ TEST(CodePageDecoder, EightBitSetsDecodeAndUtf8OrAsciiAreLeftToTheCaller) {
                       QString::fromUtf8(row.text));
         }
     }
+}
+
+TEST(ExactValueTip, WrapsAndEndsLongValuesWithAnEllipsis) {
+    EXPECT_EQ(ExactValueTip("1.2345", 4, 3), "1.23\n45");
+    EXPECT_EQ(ExactValueTip("123456789012", 4, 3), "1234\n5678\n9012");
+    EXPECT_EQ(ExactValueTip("1234567890123", 4, 3), "1234\n5678\n901\xE2\x80\xA6");
 }
 
 } // namespace

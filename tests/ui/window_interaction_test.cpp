@@ -3,11 +3,14 @@
 #include "ui/program_identity.h"
 #include "ui/property_registry.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QTest>
+#include <QToolTip>
 
 namespace mensurix::testing {
 namespace {
@@ -92,6 +95,61 @@ TEST_F(WindowInteraction, CopyTakesTheDisplayedText) {
     QTest::mouseClick(Grid()->viewport(), Qt::RightButton, {}, CellCentre(1, 1));
     window_->PM_CopyClick();
     EXPECT_EQ(QApplication::clipboard()->text(), "1");
+}
+
+// The exact value, the shown rounding without grouping, and the whole table as shown.
+TEST_F(WindowInteraction, CopyExactPlainAndTable) {
+    Value()->setText("1234.56789");
+    Digits()->setValue(2);
+    ASSERT_TRUE(Separators()->isChecked());
+    struct Case {
+        const char* item;
+        int row;
+        QString copied;
+    };
+    const std::vector<Case> cases = {
+        {"PM_CopyExact", 1, "1.23456789"},
+        {"PM_CopyPlain", 1, "1.23"},
+        {"PM_CopyExact", 2, "1234567.89"},
+        {"PM_CopyPlain", 2, "1234567.89"},
+        {"PM_Copy", 2, "1,234,567.89"},
+        {"PM_CopyTable", 0, "Meter\t1,234.57\nKilometer\t1.23\nMillimeter\t1,234,567.89\n\t\n"},
+    };
+    for (const auto& row : cases) {
+        SCOPED_TRACE(row.item);
+        QApplication::clipboard()->setText("before");
+        QTest::mouseClick(Grid()->viewport(), Qt::RightButton, {}, CellCentre(1, row.row));
+        Find<QAction>(row.item)->trigger();
+        EXPECT_EQ(QApplication::clipboard()->text(), row.copied);
+        CopyMenu()->close();
+    }
+    // Nothing to copy leaves the clipboard alone.
+    QApplication::clipboard()->setText("before");
+    QTest::mouseClick(Grid()->viewport(), Qt::RightButton, {}, CellCentre(1, 3));
+    Find<QAction>("PM_CopyExact")->trigger();
+    Find<QAction>("PM_CopyPlain")->trigger();
+    EXPECT_EQ(QApplication::clipboard()->text(), "before");
+}
+
+// Hovering a result that shows fewer digits than it has shows all of them.
+TEST_F(WindowInteraction, ExactValueTipWhereDigitsAreDropped) {
+    Value()->setText("1234.56789");
+    Digits()->setValue(2);
+    const auto hover = [this](int row) {
+        const QPoint at = CellCentre(1, row);
+        QHelpEvent help(QEvent::ToolTip, at, Grid()->viewport()->mapToGlobal(at));
+        QApplication::sendEvent(Grid()->viewport(), &help);
+    };
+    const auto hidden = [] { return QTest::qWaitFor([] { return !QToolTip::isVisible(); }); };
+    hover(1);
+    ASSERT_TRUE(QToolTip::isVisible());
+    EXPECT_EQ(QToolTip::text(), "1.23456789");
+    hover(2);
+    EXPECT_TRUE(hidden());
+    hover(1);
+    Digits()->setValue(8);
+    hover(1);
+    EXPECT_TRUE(hidden());
 }
 
 TEST_F(WindowInteraction, EmptyCellLeavesTheClipboardAlone) {

@@ -84,6 +84,34 @@ sleep 0.5
 copied=$(xclip -o -selection clipboard)
 [[ "$copied" == "1,234,500" ]] || fail "clipboard holds '$copied'"
 
+# Each new item of the menu through the real clipboard, chosen with the keyboard (the items stand
+# below "Copy to clipboard" in this order): the kilometre row shows 1.23456789 of 1.234567891.
+click 400 134
+xdotool key --clearmodifiers ctrl+a
+xdotool type --delay 30 "1234.567891"
+sleep 0.3
+km_y=$((156 + 2 + 1 * 18 + 9))
+copy_item() { # row_y item: the clipboard after choosing the item-th entry of the menu
+    echo stale | xclip -selection clipboard
+    click 400 "$1" 3
+    local downs
+    downs=$(printf 'Down %.0s' $(seq "$2"))
+    # shellcheck disable=SC2086
+    xdotool key $downs Return
+    sleep 0.5
+    xclip -o -selection clipboard
+}
+copied=$(copy_item "$km_y" 2)
+[[ "$copied" == "1.234567891" ]] || fail "exact copy gives '$copied'"
+copied=$(copy_item "$row_y" 3)
+[[ "$copied" == "1234567.891" ]] || fail "copy without separators gives '$copied'"
+copy_item "$km_y" 4 >"$work/table.txt"
+units=$(awk '/^\[/ {n++} n == 1 && !/^\[/ && NF' "$work/Units.dat" | wc -l)
+lines=$(wc -l <"$work/table.txt")
+((lines == units)) || fail "table copy has $lines lines for $units units"
+grep -qxF "$(printf 'Kilometer (km)\t1.23456789')" "$work/table.txt" ||
+    fail "table copy: $(head -3 "$work/table.txt")"
+
 # The picture stands where it belongs: caption strip, body and status strip.
 import -window root "$work/shot.png"
 for point in "300 14" "60 300" "300 440" "20 14" "600 200"; do

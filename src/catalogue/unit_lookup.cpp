@@ -1,0 +1,156 @@
+#include "catalogue/unit_lookup.h"
+
+#include "catalogue/edit_distance.h"
+#include "profile/ascii_case.h"
+
+#include <algorithm>
+#include <functional>
+#include <utility>
+
+namespace mensurix {
+namespace {
+
+constexpr std::size_t SuggestionCount = 5;
+
+// Where the symbol part of a name opens: its last "(", when the name ends in ")".
+std::size_t SymbolOpening(std::string_view name) {
+    return !name.empty() && name.back() == ')' ? name.rfind('(') : std::string_view::npos;
+}
+
+const UnitEntry& UnitAt(const UnitCatalogue& catalogue, const UnitPosition& position) {
+    return catalogue[position.Category].Units[position.Unit];
+}
+
+std::vector<UnitPosition> UnitsWhere(const UnitCatalogue& catalogue,
+                                     const std::function<bool(const UnitEntry&)>& fits) {
+    std::vector<UnitPosition> found;
+    for (std::size_t c = 0; c < catalogue.size(); ++c) {
+        for (std::size_t u = 0; u < catalogue[c].Units.size(); ++u) {
+            if (fits(catalogue[c].Units[u])) {
+                found.push_back({c, u});
+            }
+        }
+    }
+    return found;
+}
+
+bool NameFits(const UnitEntry& unit, std::string_view text, bool ignoreCase) {
+    const auto same = [&](std::string_view name) {
+        return ignoreCase ? EqualsIgnoringAsciiCase(name, text) : name == text;
+    };
+    return same(unit.Name) || same(UnitBareName(unit.Name));
+}
+
+// The positions ordered by their distance to the text, nearest first, catalogue order within
+// one distance; at most SuggestionCount of them.
+template <typename Position>
+std::vector<Position> Closest(std::vector<std::pair<std::size_t, Position>> scored) {
+    std::stable_sort(scored.begin(), scored.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<Position> closest;
+    for (std::size_t i = 0; i < scored.size() && i < SuggestionCount; ++i) {
+        closest.push_back(scored[i].second);
+    }
+    return closest;
+}
+
+UnitMatch Decided(std::vector<UnitPosition> units) {
+    return {units.size() == 1 ? MatchOutcome::Found : MatchOutcome::Ambiguous, std::move(units)};
+}
+
+} // namespace
+
+std::string_view UnitSymbol(std::string_view name) {
+    const auto open = SymbolOpening(name);
+    return open == std::string_view::npos ? std::string_view()
+                                          : name.substr(open + 1, name.size() - open - 2);
+}
+
+std::string_view UnitBareName(std::string_view name) {
+    const auto open = SymbolOpening(name);
+    if (open == std::string_view::npos) {
+        return name;
+    }
+    std::string_view bare = name.substr(0, open);
+    while (!bare.empty() && bare.back() == ' ') {
+        bare.remove_suffix(1);
+    }
+    return bare;
+}
+
+UnitMatch FindUnit(const UnitCatalogue& catalogue, std::string_view text) {
+    if (text.empty()) {
+        return {};
+    }
+    if (auto exact = UnitsWhere(catalogue,
+                                [&](const UnitEntry& u) {
+                                    const auto symbol = UnitSymbol(u.Name);
+                                    return !symbol.empty() && symbol == text;
+                                });
+        !exact.empty()) {
+        return Decided(std::move(exact));
+    }
+    auto anyCase = UnitsWhere(catalogue, [&](const UnitEntry& u) {
+        const auto symbol = UnitSymbol(u.Name);
+        return !symbol.empty() && EqualsIgnoringAsciiCase(symbol, text);
+    });
+    if (anyCase.size() == 1) {
+        return Decided(std::move(anyCase));
+    }
+    if (auto named =
+            UnitsWhere(catalogue, [&](const UnitEntry& u) { return NameFits(u, text, false); });
+        !named.empty()) {
+        return Decided(std::move(named));
+    }
+    if (auto named =
+            UnitsWhere(catalogue, [&](const UnitEntry& u) { return NameFits(u, text, true); });
+        !named.empty()) {
+        return Decided(std::move(named));
+    }
+    if (!anyCase.empty()) {
+        return Decided(std::move(anyCase));
+    }
+    std::vector<std::pair<std::size_t, UnitPosition>> scored;
+    for (const UnitPosition& position :
+         UnitsWhere(catalogue, [](const UnitEntry&) { return true; })) {
+        const std::string_view name = UnitAt(catalogue, position).Name;
+        const std::string_view symbol = UnitSymbol(name);
+        std::size_t distance = EditDistance(text, UnitBareName(name));
+        if (!symbol.empty()) {
+            distance = std::min(distance, EditDistance(text, symbol));
+        }
+        scored.emplace_back(distance, position);
+    }
+    return {MatchOutcome::Unknown, Closest(std::move(scored))};
+}
+
+CategoryMatch FindCategory(const UnitCatalogue& catalogue, std::string_view name) {
+    std::vector<std::size_t> exact;
+    std::vector<std::size_t> anyCase;
+    std::vector<std::pair<std::size_t, std::size_t>> scored;
+    for (std::size_t c = 0; c < catalogue.size(); ++c) {
+        if (catalogue[c].Name == name) {
+            exact.push_back(c);
+        }
+        if (EqualsIgnoringAsciiCase(catalogue[c].Name, name)) {
+            anyCase.push_back(c);
+        }
+        scored.emplace_back(EditDistance(name, catalogue[c].Name), c);
+    }
+    for (auto* found : {&exact, &anyCase}) {
+        if (!found->empty()) {
+            const auto outcome = found->size() == 1 ? MatchOutcome::Found : MatchOutcome::Ambiguous;
+            return {outcome, std::move(*found)};
+        }
+    }
+    return {MatchOutcome::Unknown, Closest(std::move(scored))};
+}
+
+std::vector<UnitPosition> SearchUnits(const UnitCatalogue& catalogue, std::string_view text) {
+    const std::string needle = AsciiLowercase(text);
+    return UnitsWhere(catalogue, [&](const UnitEntry& u) {
+        return AsciiLowercase(u.Name).find(needle) != std::string::npos;
+    });
+}
+
+} // namespace mensurix

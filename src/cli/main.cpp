@@ -1,0 +1,14 @@
+#include "cli/cli_program.h"
+#include "cli/console.h"
+#include "locations/data_directory.h"
+#include "locations/program_dir.h"
+
+int main(int argc, char** argv) {
+    using namespace mensurix;
+    const CliResult result = RunCli(CommandLineArguments(argc, argv), [] {
+        return FindDataDirectory(GetProgramDir()) + "Units.dat";
+    });
+    WriteToConsole(ConsoleStream::Output, result.Output);
+    WriteToConsole(ConsoleStream::Error, result.Errors);
+    return result.Status;
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace mensurix {
+
+// An exact value as tooltip text: lines of `lineWidth` characters, at most `maxLines` of them,
+// the last ending in "…" when the value is longer still. The value is ASCII, as the arithmetic
+// writes it.
+std::string ExactValueTip(std::string_view exact, std::size_t lineWidth, std::size_t maxLines);
+
+} // namespace mensurix

@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# Runs the real command-line program as a user does: a portable copy with its own Units.dat,
+# UTF-8 symbols in the arguments and in the output, and the exit status of each kind of failure
+# with nothing on standard output.
+#   cli_process_test.sh <work directory> [runner...] <mensurix-cli executable>
+# The executable is copied into the work directory; a runner (for example wine) starts it there.
+set -euo pipefail
+
+work=$1
+shift
+runner=("${@:1:$#-1}")
+executable=${!#}
+
+rm -rf "$work"
+mkdir -p "$work"
+cp "$executable" "$work/"
+program=("${runner[@]}" "$work/$(basename "$executable")")
+cat >"$work/Units.dat" <<'DATA'
+[Temperature]
+*Kelvin (K)=1|1
+Degree Celsius (°C)=1|1|+-273.15
+Degree Fahrenheit (°F)=1.8|0.5555555555555555555555555555555555555556|+-459.67
+[Length]
+*Meter (m)=1|1
+Micrometer (µm)=1000000|0.000001
+DATA
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# expect <status> <standard output> <text in standard error> -- arguments...
+expect() {
+    local status=$1 output=$2 message=$3
+    shift 4
+    local got_status=0
+    "${program[@]}" "$@" >"$work/out" 2>"$work/err" || got_status=$?
+    # Output of a Windows program may end its lines in CR LF.
+    local got_output
+    got_output=$(tr -d '\r' <"$work/out")
+    [[ $got_status == "$status" ]] || fail "$* ended with $got_status, not $status: $(cat "$work/err")"
+    [[ $got_output == "$output" ]] || fail "$* printed '$got_output', not '$output'"
+    if [[ -z $message ]]; then
+        [[ ! -s $work/err ]] || fail "$* said '$(cat "$work/err")'"
+    else
+        grep -qF -- "$message" "$work/err" || fail "$* said '$(cat "$work/err")', not '$message'"
+    fi
+}
+
+# The catalogue comes from beside the executable unless one is named.
+cp "$work/Units.dat" "$work/other.dat"
+expect 0 "-40" "" -- -40 °C °F
+expect 0 "0" "" -- --catalogue "$work/other.dat" 32 °F °C
+expect 0 "1000000" "" -- 1 m µm
+expect 0 "$(printf 'Kelvin (K)              233.15\nDegree Celsius (°C)     -40\nDegree Fahrenheit (°F)  -40')" "" -- -40 °F
+expect 2 "" "unknown option" -- --nonsense
+expect 1 "" "unknown unit \"µ\"" -- 1 µ m
+expect 1 "" "\"1,5\" is not a number" -- 1,5 m µm
+expect 1 "" "Cannot open file" -- --catalogue "$work/none.dat" 1 m
+echo "cli process test passed"

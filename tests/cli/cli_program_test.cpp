@@ -1,0 +1,194 @@
+#include "cli/cli_program.h"
+
+#include "scratch_directory.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace mensurix {
+namespace {
+
+// A catalogue with UTF-8 symbols, a unit without a factor and a symbol in two categories.
+constexpr const char* FixtureCatalogue =
+    "[Length]\n"
+    "*Meter (m)=1|1\n"
+    "Kilometer (km)=0.001|1000\n"
+    "Micrometer (\xC2\xB5m)=1000000|0.000001\n"
+    "Mile (mi)=0.0006213711922373339696174341843633182215859|1609.344\n"
+    "No Factor (nf)=\n"
+    "[Temperature]\n"
+    "*Kelvin (K)=1|1\n"
+    "Degree Celsius (\xC2\xB0"
+    "C)=1|1|+-273.15\n"
+    "Degree Fahrenheit (\xC2\xB0"
+    "F)=1.8|0.5555555555555555555555555555555555555556|+-459.67\n"
+    "[Mass]\n"
+    "*Kilogram (kg)=1|1\n"
+    "Mile Weight (mi)=1|1\n";
+
+class CliProgram : public ::testing::Test {
+protected:
+    CliResult Run(std::vector<std::string> arguments) const {
+        return RunCli(arguments, [this] { return catalogue_; });
+    }
+    ScratchDirectory scratch_;
+    std::string catalogue_ = scratch_.WriteFile("Units.dat", FixtureCatalogue);
+};
+
+TEST_F(CliProgram, ConvertsExactlyAndPrintsOneLine) {
+    struct Case {
+        std::vector<std::string> arguments;
+        std::string output;
+    };
+    const std::vector<Case> cases = {
+        {{"1", "km", "m"}, "1000\n"},
+        {{"1234567.5", "km", "m", "--separators"}, "1,234,567,500\n"},
+        {{"-40",
+          "\xC2\xB0"
+          "C",
+          "\xC2\xB0"
+          "F"},
+         "-40\n"},
+        {{"32",
+          "\xC2\xB0"
+          "F",
+          "\xC2\xB0"
+          "C"},
+         "0\n"},
+        {{"--exact", "32",
+          "\xC2\xB0"
+          "F",
+          "\xC2\xB0"
+          "C"},
+         "0.000000000000000000000000000000000000021852\n"},
+        {{"--digits", "2", "1", "\xC2\xB5m", "Mile"}, "0\n"},
+        {{"--digits=20", "1", "m", "Mile"}, "0.00062137119223733397\n"},
+        {{"-.5", "kilometer", "M"}, "-500\n"},
+        {{"1", "km", "--", "m"}, "1000\n"},
+    };
+    for (const auto& row : cases) {
+        SCOPED_TRACE(row.arguments[0] + " " + row.arguments[1]);
+        const CliResult result = Run(row.arguments);
+        EXPECT_EQ(result.Status, 0);
+        EXPECT_EQ(result.Output, row.output);
+        EXPECT_EQ(result.Errors, "");
+    }
+}
+
+TEST_F(CliProgram, WholeCategoryInTwoAlignedColumns) {
+    const CliResult result = Run({"1.5", "km"});
+    EXPECT_EQ(result.Status, 0);
+    EXPECT_EQ(result.Output, "Meter (m)        1500\n"
+                             "Kilometer (km)   1.5\n"
+                             "Micrometer (\xC2\xB5m)  1500000000\n"
+                             "Mile (mi)        0.93205679\n"
+                             "No Factor (nf)\n");
+}
+
+TEST_F(CliProgram, ListsAndSearches) {
+    EXPECT_EQ(Run({"--list"}).Output, "Length\nTemperature\nMass\n");
+    EXPECT_EQ(Run({"--list", "temperature"}).Output, "K   Kelvin\n\xC2\xB0"
+                                                     "C  Degree Celsius\n\xC2\xB0"
+                                                     "F  Degree Fahrenheit\n");
+    EXPECT_EQ(Run({"--search", "MILE"}).Output, "mi  Mile         Length\nmi  Mile Weight  Mass\n");
+}
+
+// Every failure says what went wrong on standard error, prints nothing on standard output and
+// ends with 2 for a wrong command line, 1 for a conversion that cannot be done.
+TEST_F(CliProgram, EveryErrorWithItsStatus) {
+    struct Case {
+        std::vector<std::string> arguments;
+        int status;
+        std::string message;
+    };
+    const std::vector<Case> cases = {
+        {{}, 2, "missing VALUE and FROM"},
+        {{"1"}, 2, "missing FROM"},
+        {{"1", "km", "m", "mi"}, 2, "unexpected argument \"mi\""},
+        {{"--frobnicate", "1", "km"}, 2, "unknown option \"--frobnicate\""},
+        {{"--digits", "21", "1", "km"},
+         2,
+         "--digits takes a whole number from 0 to 20, not \"21\""},
+        {{"1", "km", "--digits"}, 2, "--digits needs a value"},
+        {{"--exact=yes", "1", "km"}, 2, "--exact takes no value"},
+        {{"--exact", "--digits", "3", "1", "km"}, 2, "--exact and --digits exclude each other"},
+        {{"--list", "--search", "m"}, 2, "give only one of --list and --search"},
+        {{"--list", "Length", "1"}, 2, "unexpected argument \"1\""},
+        {{"1e5", "km", "m"}, 1, "\"1e5\" is not a number: \"e\" at character 2"},
+        {{"1.2.3", "km"}, 1, "a second \".\" at character 4"},
+        {{"1\xC2\xB0", "km"}, 1, "\"\xC2\xB0\" at character 2"},
+        {{"-", "km"}, 1, "nothing follows the \"-\""},
+        {{"", "km"}, 1, "the value is empty"},
+        {{"1", "kmm"}, 1, "unknown unit \"kmm\"; the closest are:\n  km  "},
+        {{"1", "mi", "km"},
+         1,
+         "\"mi\" names more than one unit; use one of these:\n"
+         "  mi  Mile         Length\n  mi  Mile Weight  Mass\n"},
+        {{"1", "km", "kg"}, 1, "\"km\" is a unit of Length and \"kg\" one of Mass"},
+        {{"1", "km", "nf"}, 1, "gives \"No Factor (nf)\" no factor"},
+        {{"--list", "Lenght"}, 1, "unknown category \"Lenght\"; the closest are:\n  Length"},
+        {{"--search", "parsec"}, 1, "no unit's name or symbol contains \"parsec\""},
+        {{"--catalogue", "missing.dat", "1", "km"}, 1, "Cannot open file \"missing.dat\"."},
+    };
+    for (const auto& row : cases) {
+        std::string line;
+        for (const auto& argument : row.arguments) {
+            line += argument + " ";
+        }
+        SCOPED_TRACE(line);
+        const CliResult result = Run(row.arguments);
+        EXPECT_EQ(result.Status, row.status);
+        EXPECT_EQ(result.Output, "");
+        EXPECT_EQ(result.Errors.rfind("mensurix-cli: ", 0), 0U) << result.Errors;
+        EXPECT_NE(result.Errors.find(row.message), std::string::npos) << result.Errors;
+        EXPECT_EQ(result.Errors.find("--help") != std::string::npos, row.status == 2);
+    }
+}
+
+// A catalogue still saved as Windows-1252 prints UTF-8 and matches UTF-8 arguments.
+TEST_F(CliProgram, LegacyCatalogueReadsAsUtf8) {
+    const std::string legacy =
+        scratch_.WriteFile("legacy.dat", "[Temperature]\n*Kelvin (K)=1|1\nDegree Celsius (\xB0"
+                                         "C)=1|1|+-273.15\n");
+    const CliResult result = Run({"--catalogue", legacy, "0",
+                                  "\xC2\xB0"
+                                  "C"});
+    EXPECT_EQ(result.Status, 0);
+    EXPECT_EQ(result.Output, "Kelvin (K)           273.15\nDegree Celsius (\xC2\xB0"
+                             "C)  0\n");
+}
+
+TEST_F(CliProgram, HelpAndVersionNeedNoCatalogue) {
+    const auto unreachable = []() -> std::string { throw std::logic_error("catalogue read"); };
+    const CliResult help = RunCli({"--help"}, unreachable);
+    EXPECT_EQ(help.Status, 0);
+    EXPECT_NE(help.Output.find("Usage: mensurix-cli"), std::string::npos);
+    const CliResult version = RunCli({"--version"}, unreachable);
+    EXPECT_EQ(version.Status, 0);
+    EXPECT_EQ(version.Output.rfind("mensurix-cli 1.", 0), 0U);
+}
+
+// Facts that hold for every edition of the shipped catalogue.
+TEST(ShippedCatalogueCli, KnownConversions) {
+    const auto shipped = [] { return std::string(MENSURIX_DATA_DIR "/Units.dat"); };
+    struct Case {
+        std::vector<std::string> arguments;
+        std::string output;
+    };
+    const std::vector<Case> cases = {
+        {{"1", "mi", "km"}, "1.609344\n"},
+        {{"--digits", "20", "1", "Torr", "Pa"}, "133.32236842105263157895\n"},
+        {{"32", "Degree Fahrenheit", "Degree Celsius"}, "0\n"},
+    };
+    for (const auto& row : cases) {
+        SCOPED_TRACE(row.arguments.back());
+        const CliResult result = RunCli(row.arguments, shipped);
+        EXPECT_EQ(result.Status, 0) << result.Errors;
+        EXPECT_EQ(result.Output, row.output);
+    }
+}
+
+} // namespace
+} // namespace mensurix
