@@ -16,7 +16,7 @@ test_commands=(
     "${run_commands[@]}" ctest:cmake python3:python3 clang++:clang git:git awk:mawk
     Xvfb:xvfb openbox:openbox wmctrl:wmctrl xcompmgr:xcompmgr xwininfo:x11-utils
     xdpyinfo:x11-utils xdotool:xdotool xclip:xclip convert:imagemagick import:imagemagick
-    units:units
+    units:units localedef:libc-bin
 )
 windows_commands=(
     cmake:cmake ctest:cmake ninja:ninja-build git:git
@@ -36,7 +36,7 @@ test_packages=(
     libgtest-dev libgmock-dev libbenchmark-dev libgmp-dev
     clang libclang-rt-14-dev
     xvfb xauth xdotool xclip xcompmgr openbox wmctrl x11-utils imagemagick
-    units
+    units locales
 )
 
 case "${1:-}" in
