@@ -53,6 +53,17 @@ TEST(ReplaceFileContentsWindows, ShortHoldWithoutSharingIsWaitedFor) {
     EXPECT_EQ(directory.EntryNames(), "options.ini");
 }
 
+// A device never ends and is no data: NUL in place of a file is refused like a missing file,
+// and nothing is written to it.
+TEST(ReplaceFileContentsWindows, DeviceIsNoData) {
+    for (const std::string path : {"NUL", "\\\\.\\NUL"}) {
+        SCOPED_TRACE(path);
+        EXPECT_FALSE(IsRegularFile(path));
+        EXPECT_THROW(ReadFileBytes(path), FileError);
+        EXPECT_THROW(ReplaceFileContents(path, "x"), FileError);
+    }
+}
+
 // Windows names are UTF-16: bytes that are not UTF-8 name no file, and say so as a FileError.
 TEST(ReplaceFileContentsWindows, NameThatIsNotUtf8IsAFileError) {
     const ScratchDirectory directory;
