@@ -14,8 +14,9 @@ cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"
 
 # The same tests with AddressSanitizer, LeakSanitizer and UBSan, display tests and the leak check
-# of a whole run included. Suppressed leaks are only those inside Qt's own libraries. GCC's
-# array-bounds warning misfires on sanitizer-instrumented Qt inlines, so it stays a warning here.
+# of a whole run included. Suppressed leaks are only those inside Qt, its libraries and glibc.
+# GCC's array-bounds warning misfires on sanitizer-instrumented Qt inlines, so it stays a warning
+# here.
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMENSURIX_SANITIZE=ON \
     -DMENSURIX_BENCH=OFF -DCMAKE_CXX_FLAGS=-Wno-error=array-bounds
 cmake --build build-asan -j "$jobs"
