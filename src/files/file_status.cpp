@@ -8,8 +8,9 @@
 namespace mensurix {
 
 bool IsRegularFile(const std::string& path) {
+    const auto file = PathFromUtf8(path);
     std::error_code error;
-    return std::filesystem::is_regular_file(PathFromUtf8(path), error);
+    return file && std::filesystem::is_regular_file(*file, error);
 }
 
 } // namespace mensurix

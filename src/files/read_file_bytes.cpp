@@ -29,7 +29,11 @@ std::string LastErrorText() {
 } // namespace
 
 std::string ReadFileBytes(const std::string& path) {
-    const std::filesystem::path file = PathFromUtf8(path);
+    const auto name = PathFromUtf8(path);
+    if (!name) {
+        ThrowCannotOpen(path, std::make_error_code(std::errc::invalid_argument).message());
+    }
+    const std::filesystem::path& file = *name;
     std::error_code error;
     const std::filesystem::file_status status = std::filesystem::status(file, error);
     if (error) {
@@ -37,6 +41,10 @@ std::string ReadFileBytes(const std::string& path) {
     }
     if (std::filesystem::is_directory(status)) {
         ThrowCannotOpen(path, std::make_error_code(std::errc::is_a_directory).message());
+    }
+    // Opening a FIFO would wait for a writer, and a device never ends: neither is data.
+    if (!std::filesystem::is_regular_file(status)) {
+        ThrowCannotOpen(path, "Not a regular file");
     }
 
     errno = 0;

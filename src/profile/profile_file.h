@@ -6,13 +6,15 @@
 
 namespace mensurix {
 
-// A profile file on disk, read once when the object is made and written through at every
-// WriteString. A missing file, a directory and a file that cannot be read all read as empty.
+// A profile file on disk, read once when the object is made. Keys are set on the contents held
+// here and reach the disk together, in one replacement of the whole file, at Save. Anything but
+// a regular file at the path (a folder, FIFO or device) reads as no file, and so does a file
+// that cannot be read.
 class ProfileFile {
 public:
     explicit ProfileFile(std::string path);
 
-    // Whether a file (not a directory) was at the path when the object was made.
+    // Whether a regular file was at the path when the object was made.
     bool Exists() const { return exists_; }
 
     std::string ReadString(std::string_view section, std::string_view key,
@@ -21,10 +23,14 @@ public:
     // See ProfileSectionLines; empty when the section is missing.
     std::vector<std::string> ReadSectionLines(std::string_view section) const;
 
-    // Sets the key and replaces the file at once. Throws FileError("Unable to write to <path>")
-    // when that fails, leaving the file and this object as they were. A file that exists but
-    // could not be read is never overwritten, so its unseen contents are not lost.
-    void WriteString(std::string_view section, std::string_view key, std::string_view value);
+    // Sets the key in the contents held here; see WithProfileValue.
+    void SetString(std::string_view section, std::string_view key, std::string_view value);
+
+    // Replaces the file with the contents held here, so that either every key set since the
+    // file was read reaches it or none does. Throws FileError("Unable to write to <path>") when
+    // that fails, leaving the file as it was. A file that exists but could not be read is never
+    // overwritten, so its unseen contents are not lost.
+    void Save();
 
 private:
     std::string path_;

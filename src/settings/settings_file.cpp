@@ -40,17 +40,18 @@ void WriteSettings(const std::string& path, const Settings& settings, const Sett
     }
     ProfileFile file(path);
     if (known.Digits) {
-        file.WriteString("OPTIONS", "Digits", std::to_string(settings.Digits));
+        file.SetString("OPTIONS", "Digits", std::to_string(settings.Digits));
     }
     if (known.Separators) {
-        file.WriteString("OPTIONS", "Separators", settings.Separators ? "1" : "0");
+        file.SetString("OPTIONS", "Separators", settings.Separators ? "1" : "0");
     }
     if (known.Class) {
-        file.WriteString("OPTIONS", "Class", std::to_string(settings.Class));
+        file.SetString("OPTIONS", "Class", std::to_string(settings.Class));
     }
     if (known.Language) {
-        file.WriteString("LANGUAGE", "Default", std::to_string(settings.Language));
+        file.SetString("LANGUAGE", "Default", std::to_string(settings.Language));
     }
+    file.Save();
 }
 
 } // namespace mensurix

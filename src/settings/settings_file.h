@@ -12,10 +12,9 @@ namespace mensurix {
 // meaning not chosen) and the digits and the language are clamped into their ranges.
 Settings ReadSettings(const std::string& path, std::uint8_t currentLanguage);
 
-// Writes the values that `known` names key by key, keeping everything else in the file: the keys
-// of the other values keep whatever they hold, and with none known the file is not touched.
-// Throws FileError("Unable to write to <path>") at the first write that fails; later keys are
-// not written.
+// Sets the values that `known` names key by key, keeping every other byte of the file, and
+// replaces the file once, so that either all of them change or none; with none known the file is
+// not touched. Throws FileError("Unable to write to <path>") when the file cannot be written.
 void WriteSettings(const std::string& path, const Settings& settings,
                    const SettingsKnown& known = SettingsKnown{});
 

@@ -1,6 +1,10 @@
 #include "text/utf8_text.h"
 
+#include "text/code_page_text.h"
+
 #include <array>
+#include <optional>
+#include <utility>
 
 namespace mensurix {
 namespace {
@@ -84,7 +88,11 @@ std::string Utf8FromWindows1252(std::string_view bytes) {
 }
 
 std::string Utf8FromFileText(std::string_view bytes) {
-    return IsValidUtf8(bytes) ? std::string(bytes) : Utf8FromWindows1252(bytes);
+    if (IsValidUtf8(bytes)) {
+        return std::string(bytes);
+    }
+    std::optional<std::string> text = Utf8FromCodePage(bytes, SystemCodePage());
+    return text ? std::move(*text) : Utf8FromWindows1252(bytes);
 }
 
 std::size_t Utf8Length(std::string_view text) {

@@ -14,8 +14,9 @@ bool IsValidUtf8(std::string_view bytes);
 // leaves unassigned stay the C1 controls of the same value.
 std::string Utf8FromWindows1252(std::string_view bytes);
 
-// The text of a data file as UTF-8: unchanged when it is UTF-8 already, otherwise read as
-// Windows-1252, the code page of the files written before UTF-8.
+// The text of a data file as UTF-8: unchanged when it is UTF-8 already, otherwise read in the
+// system's code page (see SystemCodePage), or, where that is UTF-8 or ASCII or does not fit the
+// bytes, as Windows-1252, the code page of the shipped files written before UTF-8.
 std::string Utf8FromFileText(std::string_view bytes);
 
 // The number of characters (code points) of UTF-8 text: every byte that does not continue a

@@ -2,8 +2,6 @@
 
 #include "text/utf8_text.h"
 
-#include <QStringDecoder>
-
 namespace mensurix {
 
 QString TextFromBytes(std::string_view bytes) {
@@ -11,14 +9,8 @@ QString TextFromBytes(std::string_view bytes) {
     if (bytes.substr(0, ByteOrderMark.size()) == ByteOrderMark) {
         bytes.remove_prefix(ByteOrderMark.size());
     }
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text =
-        decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
-    if (!decoder.hasError()) {
-        return text;
-    }
-    const std::string utf8 = Utf8FromWindows1252(bytes);
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+    const std::string text = Utf8FromFileText(bytes);
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 std::string BytesFromText(const QString& text) {

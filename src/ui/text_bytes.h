@@ -8,8 +8,8 @@
 // The one place where the byte texts of the core become Qt text and back.
 namespace mensurix {
 
-// Valid UTF-8 is read as UTF-8 (a leading byte-order mark dropped); anything else as
-// Windows-1252, the code page of the older 8-bit files.
+// A leading byte-order mark dropped, the bytes read as Utf8FromFileText reads them: UTF-8, or
+// else the system's 8-bit code page, or else Windows-1252.
 QString TextFromBytes(std::string_view bytes);
 
 // UTF-8 bytes of the text.

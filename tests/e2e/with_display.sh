@@ -28,6 +28,21 @@ while [[ $# -gt 0 ]]; do
 done
 [[ $# -gt 0 ]] || usage
 
+# Each tool, with the Debian package that has it (tools/ensure-packages.sh installs them all).
+need() {
+    command -v "$1" >/dev/null ||
+        { echo "$(basename "$0"): $1 is missing; install the Debian package $2" >&2; exit 1; }
+}
+need Xvfb xvfb
+if [[ $want_wm -eq 1 ]]; then
+    need openbox openbox
+    need wmctrl wmctrl
+fi
+if [[ $want_compositor -eq 1 ]]; then
+    need xcompmgr xcompmgr
+    need xwininfo x11-utils
+fi
+
 started=()
 scratch=$(mktemp -d)
 cleanup() {
@@ -43,7 +58,8 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 130' INT TERM
 
-# Waits up to ten seconds for a check command to succeed.
+# Waits up to ten seconds for a check command to succeed, and no longer than the program last
+# started lives.
 wait_until() {
     local what=$1
     shift
@@ -51,6 +67,11 @@ wait_until() {
     for ((tries = 0; tries < 200; tries++)); do
         if "$@" >/dev/null 2>&1; then
             return 0
+        fi
+        if ! kill -0 "${started[-1]}" 2>/dev/null; then
+            echo "$(basename "$0"): $what ended before it was ready:" >&2
+            cat "$scratch/$what.log" >&2
+            exit 1
         fi
         sleep 0.05
     done
@@ -63,7 +84,7 @@ display_number_written() { [[ -s "$scratch/display" ]] && grep -q '^[0-9]' "$scr
 # -displayfd makes Xvfb choose a free display itself and write its number once it accepts
 # connections, so neither a guessed number nor a fixed wait is needed.
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$scratch/display" \
-    >"$scratch/xvfb.log" 2>&1 &
+    >"$scratch/Xvfb.log" 2>&1 &
 started+=($!)
 wait_until "Xvfb" display_number_written
 export DISPLAY=":$(head -n 1 "$scratch/display")"

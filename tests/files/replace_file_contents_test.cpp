@@ -1,3 +1,4 @@
+#include "blocked_file.h"
 #include "files/file_error.h"
 #include "files/read_file_bytes.h"
 #include "files/replace_file_contents.h"
@@ -6,8 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <string>
+#include <system_error>
 #include <vector>
 
 namespace mensurix {
@@ -72,18 +73,55 @@ TEST(ReplaceFileContents, DirectoryTargetStaysAsItWas) {
     EXPECT_EQ(ReadFileBytes(directory.PathOf("options.ini/inside")), "kept");
 }
 
-TEST(ReplaceFileContents, ReadOnlyDirectoryKeepsTheOldFile) {
+// A folder without write access, or on Windows a file that another program holds open without
+// sharing: the old file stays, and so does nothing else.
+TEST(ReplaceFileContents, UnreplaceableTargetKeepsTheOldFile) {
     const ScratchDirectory directory;
     const std::string path = directory.WriteFile("options.ini", "old");
-    std::filesystem::permissions(directory.Path(), std::filesystem::perms::owner_read |
-                                                       std::filesystem::perms::owner_exec);
-    if (std::ofstream(directory.Path() / "probe")) {
-        std::filesystem::remove(directory.Path() / "probe");
+    BlockedFile blocked(directory.Path() / "options.ini", BlockedFile::Block::Replacing);
+    if (!blocked.Holds()) {
         GTEST_SKIP() << "permissions do not stop writing here (privileged user or file system)";
     }
     EXPECT_EQ(MessageOf(path, "new"), "Unable to write to " + path);
+    blocked.Release();
     EXPECT_EQ(ReadFileBytes(path), "old");
     EXPECT_EQ(directory.EntryNames(), "options.ini");
+}
+
+// A link stays a link, however many stand in a row, and the file at the end of them gets the
+// contents; a link to nothing yet gets its file.
+TEST(ReplaceFileContents, LinksStayAndTheFileBehindThemIsWritten) {
+    const ScratchDirectory directory;
+    std::filesystem::create_directory(directory.Path() / "real");
+    directory.WriteFile("real/options.ini", "old");
+    std::error_code error;
+    std::filesystem::create_symlink("real/options.ini", directory.Path() / "middle", error);
+    std::filesystem::create_symlink("middle", directory.Path() / "options.ini", error);
+    std::filesystem::create_symlink("real/later.ini", directory.Path() / "dangling", error);
+    if (error) {
+        GTEST_SKIP() << "no symbolic links here";
+    }
+    ReplaceFileContents(directory.PathOf("options.ini"), "new");
+    ReplaceFileContents(directory.PathOf("dangling"), "created");
+    EXPECT_TRUE(std::filesystem::is_symlink(directory.Path() / "options.ini"));
+    EXPECT_TRUE(std::filesystem::is_symlink(directory.Path() / "middle"));
+    EXPECT_TRUE(std::filesystem::is_symlink(directory.Path() / "dangling"));
+    EXPECT_EQ(ReadFileBytes(directory.PathOf("real/options.ini")), "new");
+    EXPECT_EQ(ReadFileBytes(directory.PathOf("real/later.ini")), "created");
+    EXPECT_EQ(directory.EntryNames(), "dangling middle options.ini real");
+}
+
+// Every name of a file with several hard links sees the new contents, whichever name is written.
+TEST(ReplaceFileContents, EveryHardLinkSeesTheNewContents) {
+    const ScratchDirectory directory;
+    const std::string path = directory.WriteFile("options.ini", "a much longer old text");
+    std::filesystem::create_hard_link(directory.Path() / "options.ini",
+                                      directory.Path() / "backup.ini");
+    ReplaceFileContents(path, "new");
+    EXPECT_EQ(ReadFileBytes(directory.PathOf("backup.ini")), "new");
+    ReplaceFileContents(directory.PathOf("backup.ini"), "newer and longer than before");
+    EXPECT_EQ(ReadFileBytes(path), "newer and longer than before");
+    EXPECT_EQ(directory.EntryNames(), "backup.ini options.ini");
 }
 
 } // namespace

@@ -146,6 +146,16 @@ TEST_F(HostileCatalogue, DirectoryInsteadOfTheFile) {
     EXPECT_TRUE(DirectoryKept("Units.dat"));
 }
 
+TEST_F(HostileCatalogue, FifoInsteadOfTheFile) {
+    if (!MakeFifo("Units.dat")) {
+        GTEST_SKIP() << "no FIFOs here";
+    }
+    Open();
+    ASSERT_EQ(reported_.size(), 1U);
+    EXPECT_EQ(reported_[0], CannotOpen() + "Not a regular file.");
+    EXPECT_EQ(Units()->count(), 0);
+}
+
 TEST_F(HostileCatalogue, LinkToItself) {
     if (!MakeLink("Units.dat", "Units.dat")) {
         GTEST_SKIP() << "no symbolic links here";

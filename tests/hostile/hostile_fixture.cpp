@@ -1,5 +1,9 @@
 #include "hostile_fixture.h"
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
 #include <fstream>
 #include <random>
 #include <system_error>
@@ -31,6 +35,16 @@ bool HostileFixture::MakeLink(const std::string& relativePath, const std::string
     std::filesystem::create_directories(PathOf(relativePath).parent_path(), error);
     std::filesystem::create_symlink(target, PathOf(relativePath), error);
     return !error;
+}
+
+bool HostileFixture::MakeFifo(const std::string& relativePath) const {
+#ifdef _WIN32
+    static_cast<void>(relativePath);
+    return false;
+#else
+    std::filesystem::create_directories(PathOf(relativePath).parent_path());
+    return mkfifo(PathOf(relativePath).c_str(), 0600) == 0;
+#endif
 }
 
 bool HostileFixture::HoldsTemporaryFile() const {

@@ -29,6 +29,9 @@ protected:
     // A symbolic link at `relativePath` to `target`; false where the system does not allow one.
     bool MakeLink(const std::string& relativePath, const std::string& target) const;
 
+    // A FIFO at `relativePath`; false where the system has none.
+    bool MakeFifo(const std::string& relativePath) const;
+
     // Whether the program directory holds a temporary file left by an interrupted write.
     bool HoldsTemporaryFile() const;
 };

@@ -20,6 +20,16 @@ protected:
         Value()->setText("1234.5");
         EXPECT_EQ(Cell(1, 1), "1.2345");
     }
+    // The file gives no texts: nothing is reported, the messages are empty and every other text
+    // keeps its design value.
+    void ExpectReadAsMissing() {
+        Open();
+        EXPECT_EQ(Caption("RzURLLabel2"), "");
+        EXPECT_EQ(Caption("Label1"), "Max number of digits:");
+        ExpectConverting();
+        Close();
+        EXPECT_TRUE(reported_.empty());
+    }
 };
 
 // 100,000 lines: the component section is read as far as its 16,384 bytes of key names reach,
@@ -71,29 +81,26 @@ TEST_F(HostileLanguage, InvalidUtf8ValuesReadAsWindows1252) {
     ExpectConverting();
 }
 
-// A directory or a looping link reads as a file without texts: nothing is reported, the messages
-// are empty and every other text keeps its design value.
+// A directory or a looping link reads as a missing file.
 TEST_F(HostileLanguage, DirectoryInsteadOfTheFile) {
     MakeDirectoryInstead("Languages/English.isl");
-    Open();
-    EXPECT_EQ(Caption("RzURLLabel2"), "");
-    EXPECT_EQ(Caption("Label1"), "Max number of digits:");
-    ExpectConverting();
-    Close();
-    EXPECT_TRUE(reported_.empty());
+    ExpectReadAsMissing();
     EXPECT_TRUE(DirectoryKept("Languages/English.isl"));
+}
+
+// A FIFO would hold the start-up until some writer came; it reads as a missing file.
+TEST_F(HostileLanguage, FifoInsteadOfTheFile) {
+    if (!MakeFifo("Languages/English.isl")) {
+        GTEST_SKIP() << "no FIFOs here";
+    }
+    ExpectReadAsMissing();
 }
 
 TEST_F(HostileLanguage, LinkToItself) {
     if (!MakeLink("Languages/English.isl", "English.isl")) {
         GTEST_SKIP() << "no symbolic links here";
     }
-    Open();
-    EXPECT_EQ(Caption("RzURLLabel2"), "");
-    EXPECT_EQ(Caption("Label1"), "Max number of digits:");
-    ExpectConverting();
-    Close();
-    EXPECT_TRUE(reported_.empty());
+    ExpectReadAsMissing();
 }
 
 } // namespace

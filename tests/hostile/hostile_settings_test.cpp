@@ -9,6 +9,16 @@ protected:
     std::string WriteError() const {
         return "Unable to write to " + window_->ProgramDir() + "options.ini.";
     }
+    // The thing in place of the file reads as no file, and writing over it at exit is reported.
+    void ExpectDefaultsAndRefusedWrite() {
+        Open();
+        EXPECT_EQ(Digits()->value(), 8);
+        const std::string error = WriteError();
+        Close();
+        ASSERT_EQ(reported_.size(), 1U);
+        EXPECT_EQ(reported_[0].toStdString(), error);
+        EXPECT_FALSE(HoldsTemporaryFile());
+    }
 };
 
 // Ten megabytes of other sections and a 10 MB line before the settings: the values are found,
@@ -62,14 +72,17 @@ TEST_F(HostileSettings, InvalidUtf8AroundTheKeys) {
 // directory, its contents and the program directory stay as they were.
 TEST_F(HostileSettings, DirectoryInsteadOfTheFile) {
     MakeDirectoryInstead("options.ini");
-    Open();
-    EXPECT_EQ(Digits()->value(), 8);
-    const std::string error = WriteError();
-    Close();
-    ASSERT_EQ(reported_.size(), 1U);
-    EXPECT_EQ(reported_[0].toStdString(), error);
+    ExpectDefaultsAndRefusedWrite();
     EXPECT_TRUE(DirectoryKept("options.ini"));
-    EXPECT_FALSE(HoldsTemporaryFile());
+}
+
+// A FIFO reads as no file, and is never replaced by one: the write at exit fails.
+TEST_F(HostileSettings, FifoInsteadOfTheFile) {
+    if (!MakeFifo("options.ini")) {
+        GTEST_SKIP() << "no FIFOs here";
+    }
+    ExpectDefaultsAndRefusedWrite();
+    EXPECT_TRUE(std::filesystem::is_fifo(PathOf("options.ini")));
 }
 
 // A link that leads back to itself holds nothing to lose: it reads as no file, and the settings

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 namespace mensurix {
@@ -17,7 +18,12 @@ protected:
         std::filesystem::create_directories(scratch_.Path() / "share" / "mensurix");
     }
 
-    std::string Dir(const char* relative) const { return scratch_.PathOf(relative); }
+    // The folder in the running platform's own spelling, as the program derives it.
+    std::string Dir(const char* relative) const {
+        std::string dir = scratch_.PathOf(relative);
+        std::replace(dir.begin(), dir.end(), '/', DirectorySeparator(HostPathStyle));
+        return dir;
+    }
 
     ScratchDirectory scratch_;
 };
@@ -25,19 +31,19 @@ protected:
 TEST_F(DataDirectoryTest, PortableCopyWinsOverTheInstalledData) {
     scratch_.WriteFile("share/mensurix/Units.dat", "[Length]\n");
     scratch_.WriteFile("bin/Units.dat", "[Length]\n");
-    EXPECT_EQ(FindDataDirectory(Dir("bin/"), PathStyle::Posix), Dir("bin/"));
+    EXPECT_EQ(FindDataDirectory(Dir("bin/")), Dir("bin/"));
 }
 
 TEST_F(DataDirectoryTest, InstalledDataBesideTheParentFolder) {
     scratch_.WriteFile("share/mensurix/Units.dat", "[Length]\n");
-    EXPECT_EQ(FindDataDirectory(Dir("bin/"), PathStyle::Posix), Dir("share/mensurix/"));
+    EXPECT_EQ(FindDataDirectory(Dir("bin/")), Dir("share/mensurix/"));
 }
 
 TEST_F(DataDirectoryTest, WithoutDataTheProgramFolderIsNamed) {
-    EXPECT_EQ(FindDataDirectory(Dir("bin/"), PathStyle::Posix), Dir("bin/"));
+    EXPECT_EQ(FindDataDirectory(Dir("bin/")), Dir("bin/"));
     // A folder of that name is no catalogue.
     std::filesystem::create_directories(scratch_.Path() / "share" / "mensurix" / "Units.dat");
-    EXPECT_EQ(FindDataDirectory(Dir("bin/"), PathStyle::Posix), Dir("bin/"));
+    EXPECT_EQ(FindDataDirectory(Dir("bin/")), Dir("bin/"));
     EXPECT_EQ(FindDataDirectory("/", PathStyle::Posix), "/");
 }
 

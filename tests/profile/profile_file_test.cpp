@@ -1,3 +1,4 @@
+#include "blocked_file.h"
 #include "files/file_error.h"
 #include "files/read_file_bytes.h"
 #include "profile/profile_file.h"
@@ -6,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <string>
 
 namespace mensurix {
@@ -22,8 +22,10 @@ TEST(ProfileFile, MissingFileReadsAsEmptyAndIsCreatedByTheFirstWrite) {
     EXPECT_EQ(file.ReadString("OPTIONS", "Digits", "dflt"), "dflt");
     EXPECT_EQ(file.ReadSectionLines("OPTIONS"), Lines{});
 
-    file.WriteString("OPTIONS", "Digits", "8");
-    file.WriteString("OPTIONS", "Class", "0");
+    file.SetString("OPTIONS", "Digits", "8");
+    file.SetString("OPTIONS", "Class", "0");
+    EXPECT_FALSE(file.Exists());
+    file.Save();
     EXPECT_TRUE(file.Exists());
     EXPECT_EQ(ReadFileBytes(path), "[OPTIONS]\r\nDigits=8\r\nClass=0\r\n");
     EXPECT_EQ(file.ReadString("options", "class", ""), "0");
@@ -36,7 +38,8 @@ TEST(ProfileFile, ReadsAndWritesAnExistingFile) {
     EXPECT_TRUE(file.Exists());
     EXPECT_EQ(file.ReadString("frmconvert", "CAPTION", "dflt"), "Hi");
     EXPECT_EQ(file.ReadSectionLines("FrmConvert"), Lines{"Caption=Hi"});
-    file.WriteString("FrmConvert", "Caption", "Ho");
+    file.SetString("FrmConvert", "Caption", "Ho");
+    file.Save();
     EXPECT_EQ(ReadFileBytes(path), "[FrmConvert]\nCaption=Ho\n");
 }
 
@@ -47,44 +50,46 @@ TEST(ProfileFile, DirectoryReadsAsNoFileAndCannotBeWritten) {
     ProfileFile file(path);
     EXPECT_FALSE(file.Exists());
     EXPECT_EQ(file.ReadString("A", "k", "dflt"), "dflt");
-    EXPECT_THROW(file.WriteString("A", "k", "v"), FileError);
+    file.SetString("A", "k", "v");
+    EXPECT_THROW(file.Save(), FileError);
     EXPECT_TRUE(std::filesystem::is_directory(directory.Path() / "options.ini"));
 }
 
-TEST(ProfileFile, FailedWriteKeepsTheFileAndTheObject) {
+TEST(ProfileFile, FailedSaveKeepsWhatWasSet) {
     const ScratchDirectory directory;
     const std::string path = directory.PathOf("gone/options.ini");
     ProfileFile file(path);
+    file.SetString("A", "k", "v");
     try {
-        file.WriteString("A", "k", "v");
+        file.Save();
         FAIL() << "no error";
     } catch (const FileError& error) {
         EXPECT_EQ(std::string(error.what()), "Unable to write to " + path);
     }
     EXPECT_FALSE(file.Exists());
-    EXPECT_EQ(file.ReadString("A", "k", "dflt"), "dflt");
+    EXPECT_EQ(directory.EntryNames(), "");
 
-    // Once the directory is there, the next write holds only what was written successfully.
+    // Once the directory is there, the next save writes every key set so far.
     std::filesystem::create_directory(directory.Path() / "gone");
-    file.WriteString("A", "j", "w");
-    EXPECT_EQ(ReadFileBytes(path), "[A]\r\nj=w\r\n");
+    file.SetString("A", "j", "w");
+    file.Save();
+    EXPECT_EQ(ReadFileBytes(path), "[A]\r\nk=v\r\nj=w\r\n");
 }
 
+// Even once the file can be read again, what was not read is not overwritten.
 TEST(ProfileFile, UnreadableFileReadsAsEmptyAndIsNeverOverwritten) {
     const ScratchDirectory directory;
     const std::string path = directory.WriteFile("options.ini", "[A]\nk=secret\n");
-    std::filesystem::permissions(directory.Path() / "options.ini",
-                                 std::filesystem::perms::owner_write);
-    if (std::ifstream(directory.Path() / "options.ini")) {
+    BlockedFile blocked(directory.Path() / "options.ini", BlockedFile::Block::Reading);
+    if (!blocked.Holds()) {
         GTEST_SKIP() << "permissions do not stop reading here (privileged user or file system)";
     }
     ProfileFile file(path);
+    blocked.Release();
     EXPECT_TRUE(file.Exists());
     EXPECT_EQ(file.ReadString("A", "k", "dflt"), "dflt");
-    EXPECT_THROW(file.WriteString("A", "k", "v"), FileError);
-    std::filesystem::permissions(directory.Path() / "options.ini",
-                                 std::filesystem::perms::owner_read,
-                                 std::filesystem::perm_options::add);
+    file.SetString("A", "k", "v");
+    EXPECT_THROW(file.Save(), FileError);
     EXPECT_EQ(ReadFileBytes(path), "[A]\nk=secret\n");
 }
 

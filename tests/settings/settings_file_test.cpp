@@ -1,3 +1,4 @@
+#include "blocked_file.h"
 #include "files/file_error.h"
 #include "files/read_file_bytes.h"
 #include "scratch_directory.h"
@@ -157,7 +158,23 @@ TEST(WriteSettings, UnknownValuesKeepWhatTheFileHolds) {
     EXPECT_EQ(directory.EntryNames(), "");
 }
 
-TEST(WriteSettings, UnwritablePathFailsAtTheFirstKey) {
+
+// The four keys reach the file together or not at all.
+TEST(WriteSettings, FailedWriteChangesNoKey) {
+    const std::string old = OptionsFile("Digits=3\nSeparators=0\nClass=2");
+    const ScratchDirectory directory;
+    const std::string path = directory.WriteFile("options.ini", old);
+    BlockedFile blocked(directory.Path() / "options.ini", BlockedFile::Block::Replacing);
+    if (!blocked.Holds()) {
+        GTEST_SKIP() << "permissions do not stop writing here (privileged user or file system)";
+    }
+    EXPECT_THROW(WriteSettings(path, Settings{}), FileError);
+    blocked.Release();
+    EXPECT_EQ(ReadFileBytes(path), old);
+    EXPECT_EQ(directory.EntryNames(), "options.ini");
+}
+
+TEST(WriteSettings, UnwritablePathFails) {
     const ScratchDirectory directory;
     const std::string path = directory.PathOf("missing/options.ini");
     try {
