@@ -3,6 +3,7 @@
 #include "files/utf8_path.h"
 
 #include <filesystem>
+#include <optional>
 #include <system_error>
 #include <vector>
 
@@ -10,10 +11,14 @@ namespace mensurix {
 
 void MakeDirectories(const std::string& dir) {
     namespace fs = std::filesystem;
+    const std::optional<fs::path> path = PathFromUtf8(dir);
+    if (!path) {
+        return;
+    }
     std::error_code error;
     std::vector<fs::path> missing;
     // The name ends in a separator, so its parent path is the folder itself.
-    for (fs::path folder = PathFromUtf8(dir).parent_path();
+    for (fs::path folder = path->parent_path();
          !folder.empty() && !fs::exists(folder, error); folder = folder.parent_path()) {
         missing.push_back(folder);
         if (folder == folder.parent_path()) {
