@@ -18,8 +18,8 @@ void MakeDirectories(const std::string& dir) {
     std::error_code error;
     std::vector<fs::path> missing;
     // The name ends in a separator, so its parent path is the folder itself.
-    for (fs::path folder = path->parent_path();
-         !folder.empty() && !fs::exists(folder, error); folder = folder.parent_path()) {
+    for (fs::path folder = path->parent_path(); !folder.empty() && !fs::exists(folder, error);
+         folder = folder.parent_path()) {
         missing.push_back(folder);
         if (folder == folder.parent_path()) {
             break;

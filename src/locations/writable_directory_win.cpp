@@ -11,9 +11,12 @@ bool IsWritableDirectory(const std::string& dir) {
     // to evaluate, so create a file that vanishes when it is closed.
     const std::string probe =
         dir + "mensurix-write-test-" + std::to_string(GetCurrentProcessId()) + ".tmp";
-    const HANDLE file =
-        CreateFileW(PathFromUtf8(probe).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                    FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    const auto name = PathFromUtf8(probe);
+    if (!name) {
+        return false;
+    }
+    const HANDLE file = CreateFileW(name->c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                    FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         return false;
     }
