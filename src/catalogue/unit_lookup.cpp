@@ -110,6 +110,8 @@ UnitMatch FindUnit(const UnitCatalogue& catalogue, std::string_view text) {
     if (!anyCase.empty()) {
         return Decided(std::move(anyCase));
     }
+    // Names that hold the text come first ("therm" names the therms), then the nearest ones.
+    const std::string needle = AsciiLowercase(text);
     std::vector<std::pair<std::size_t, UnitPosition>> scored;
     for (const UnitPosition& position :
          UnitsWhere(catalogue, [](const UnitEntry&) { return true; })) {
@@ -118,6 +120,10 @@ UnitMatch FindUnit(const UnitCatalogue& catalogue, std::string_view text) {
         std::size_t distance = EditDistance(text, UnitBareName(name));
         if (!symbol.empty()) {
             distance = std::min(distance, EditDistance(text, symbol));
+        }
+        if (!needle.empty() &&
+            AsciiLowercase(UnitBareName(name)).find(needle) != std::string::npos) {
+            distance = 0;
         }
         scored.emplace_back(distance, position);
     }

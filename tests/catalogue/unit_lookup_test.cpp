@@ -91,6 +91,11 @@ TEST(FindUnit, SymbolThenCaseThenName) {
          MatchOutcome::Unknown,
          {"Kilometer (km)", "Micrometer (\xC2\xB5m)", "Millimeter (mm)", "Meter (m)",
           "Megameter (Mm)"}},
+        {"FAHRENHEIT",
+         MatchOutcome::Unknown,
+         {"Degree Fahrenheit (\xC2\xB0"
+          "F)",
+          "Fahrenheit Twin (F)", "Farad (F)", "Meter (m)", "Hand"}},
         {"", MatchOutcome::Unknown, {}},
     };
     for (const auto& row : cases) {
