@@ -160,6 +160,11 @@ int WidgetExtent(std::int32_t number) {
     return qBound(0, static_cast<int>(number), QWIDGETSIZE_MAX);
 }
 
+// Positions likewise, within a range where a position plus any extent still fits in an int.
+int WidgetPosition(std::int32_t number) {
+    return qBound(-QWIDGETSIZE_MAX, static_cast<int>(number), QWIDGETSIZE_MAX);
+}
+
 // Components go where the file says. The window itself stays usable: at least its designed
 // size and wholly on a screen, so that no file can hide it or its close button.
 void SetGeometry(QObject* object, const QRect& wanted) {
@@ -181,12 +186,12 @@ void SetGeometry(QObject* object, const QRect& wanted) {
 
 void SetLeft(QObject* object, const Value& value) {
     const QWidget* widget = AsWidget(object);
-    SetGeometry(object, QRect(QPoint(value.number, widget->y()), widget->size()));
+    SetGeometry(object, QRect(QPoint(WidgetPosition(value.number), widget->y()), widget->size()));
 }
 
 void SetTop(QObject* object, const Value& value) {
     const QWidget* widget = AsWidget(object);
-    SetGeometry(object, QRect(QPoint(widget->x(), value.number), widget->size()));
+    SetGeometry(object, QRect(QPoint(widget->x(), WidgetPosition(value.number)), widget->size()));
 }
 
 void SetWidth(QObject* object, const Value& value) {

@@ -199,6 +199,7 @@ TEST_F(Language, CannotLockTheUserOutOfTheWindow) {
         {"Width=100000\nHeight=100000\n", screen.size()},
         {"Left=-3000\nTop=-3000\n", {610, 450}},
         {"Left=100000\nTop=100000\n", {610, 450}},
+        {"Left=-2147483648\nTop=2147483647\n", {610, 450}},
         {"Width=700\nLeft=2\nTop=3\n", {700, 450}},
     };
     for (const auto& row : cases) {
@@ -214,6 +215,8 @@ TEST_F(Language, CannotLockTheUserOutOfTheWindow) {
     EXPECT_EQ(window_->pos(), screen.topLeft() + QPoint(2, 3));
     Apply("Label1.Left=-40\nLabel1.Width=0\n");
     EXPECT_EQ(Find<QLabel>("Label1")->geometry(), QRect(-40, 34, 0, 33));
+    Apply("Label1.Top=2147483647\n");
+    EXPECT_EQ(Find<QLabel>("Label1")->y(), QWIDGETSIZE_MAX);
 }
 
 } // namespace
