@@ -5,8 +5,9 @@
 
 #include <cerrno>
 #include <cstdint>
+#include <cstdio>
 #include <filesystem>
-#include <fstream>
+#include <memory>
 #include <system_error>
 
 namespace mensurix {
@@ -24,6 +25,21 @@ std::string LastErrorText() {
         return std::make_error_code(std::errc::io_error).message();
     }
     return std::generic_category().message(error);
+}
+
+struct CloseFile {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using FileHandle = std::unique_ptr<std::FILE, CloseFile>;
+
+// C streams rather than iostreams: a program that only reads a few files at start-up then loads
+// none of the iostream and locale machinery.
+FileHandle OpenForReading(const std::filesystem::path& file) {
+#ifdef _WIN32
+    return FileHandle(_wfopen(file.c_str(), L"rb"));
+#else
+    return FileHandle(std::fopen(file.c_str(), "rb"));
+#endif
 }
 
 } // namespace
@@ -48,7 +64,7 @@ std::string ReadFileBytes(const std::string& path) {
     }
 
     errno = 0;
-    std::ifstream stream(file, std::ios::binary);
+    const FileHandle stream = OpenForReading(file);
     if (!stream) {
         ThrowCannotOpen(path, LastErrorText());
     }
@@ -59,10 +75,11 @@ std::string ReadFileBytes(const std::string& path) {
     }
     // Read in blocks rather than trusting the size: special files report 0.
     char block[65536];
-    while (stream.read(block, sizeof block) || stream.gcount() > 0) {
-        bytes.append(block, static_cast<std::size_t>(stream.gcount()));
+    std::size_t count = 0;
+    while ((count = std::fread(block, 1, sizeof block, stream.get())) > 0) {
+        bytes.append(block, count);
     }
-    if (stream.bad()) {
+    if (std::ferror(stream.get())) {
         ThrowCannotOpen(path, LastErrorText());
     }
     return bytes;
