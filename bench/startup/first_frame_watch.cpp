@@ -172,8 +172,6 @@ void FirstFrameWatch::Handle(const xcb_generic_event_t& event, Progress& progres
             // Raw rectangles: one event per drawing request, each with the server's time.
             xcb_damage_create(connection_, xcb_generate_id(connection_), created.window,
                               XCB_DAMAGE_REPORT_LEVEL_RAW_RECTANGLES);
-            const std::uint32_t mask = XCB_EVENT_MASK_EXPOSURE;
-            xcb_change_window_attributes(connection_, created.window, XCB_CW_EVENT_MASK, &mask);
             xcb_flush(connection_);
             progress.windows.push_back({created.window});
         }
@@ -183,11 +181,6 @@ void FirstFrameWatch::Handle(const xcb_generic_event_t& event, Progress& progres
             window->mapped = true;
             progress.lastChange = Clock::now();
         }
-    } else if (type == XCB_EXPOSE) {
-        const auto& exposed = reinterpret_cast<const xcb_expose_event_t&>(event);
-        if (Window* window = progress.Find(exposed.window)) {
-            window->exposed = true;
-        }
     } else if (type == XCB_DESTROY_NOTIFY) {
         const auto& destroyed = reinterpret_cast<const xcb_destroy_notify_event_t&>(event);
         if (Window* window = progress.Find(destroyed.window)) {
@@ -196,7 +189,10 @@ void FirstFrameWatch::Handle(const xcb_generic_event_t& event, Progress& progres
     } else if (type == damageNotify_) {
         const auto& damage = reinterpret_cast<const xcb_damage_notify_event_t&>(event);
         Window* window = progress.Find(damage.drawable);
-        if (window && window->exposed && !window->painted) {
+        // The first drawing into the mapped window: the program's own, or the server's drawing of
+        // a background picture the program gave the window. Qt's windows have no background of
+        // their own, so nothing is drawn into them before the program draws.
+        if (window && window->mapped && !window->painted) {
             window->painted = true;
             const double elapsed = static_cast<std::int32_t>(damage.timestamp - progress.start);
             if (elapsed >= progress.run.milliseconds) {

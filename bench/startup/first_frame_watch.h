@@ -40,7 +40,6 @@ private:
     struct Window {
         xcb_window_t id = XCB_WINDOW_NONE;
         bool mapped = false;
-        bool exposed = false;
         bool painted = false;
         bool destroyed = false;
     };

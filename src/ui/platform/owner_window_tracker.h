@@ -52,6 +52,10 @@ public:
     // is.
     std::optional<QRect> OwnerNativeGeometry() const;
 
+    // Takes in the window system's notifications that have arrived and not yet been handled,
+    // for a caller that knows of a change before the tracker's own turn in the event loop.
+    void ReadPendingNotifications();
+
     // Whether the window system shows the owner: false while the window manager keeps it
     // unmapped (iconified, on another desktop) or, on Windows, hidden, minimised or cloaked on
     // another virtual desktop. True where the window system does not say.

@@ -141,6 +141,9 @@ void OwnerWindowTracker::SetOwner(QWidget* owner) {
     native_->Sync();
 }
 
+// Every query below asks the window system itself.
+void OwnerWindowTracker::ReadPendingNotifications() {}
+
 std::optional<QRect> OwnerWindowTracker::OwnerNativeGeometry() const {
     native_->Sync();
     RECT rect{};

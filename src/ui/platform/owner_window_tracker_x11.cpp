@@ -153,6 +153,16 @@ public:
         return HasOwner(connection, CompositorSelection(connection, root));
     }
 
+    void ReadPendingEvents() {
+        while (watch_) {
+            const Reply<xcb_generic_event_t> event(xcb_poll_for_event(watch_));
+            if (!event) {
+                return;
+            }
+            Handle(*event);
+        }
+    }
+
 private:
     static xcb_atom_t CompositorSelection(xcb_connection_t* connection, xcb_window_t root) {
         return x11::InternAtom(connection,
@@ -172,7 +182,7 @@ private:
         notifier_ = std::make_unique<QSocketNotifier>(xcb_get_file_descriptor(watch_),
                                                       QSocketNotifier::Read);
         QObject::connect(notifier_.get(), &QSocketNotifier::activated, &tracker_.follower_,
-                         [this] { ReadEvents(); });
+                         [this] { ReadPendingEvents(); });
         return true;
     }
 
@@ -226,16 +236,6 @@ private:
                 XCB_XFIXES_SELECTION_EVENT_MASK_SELECTION_WINDOW_DESTROY |
                 XCB_XFIXES_SELECTION_EVENT_MASK_SELECTION_CLIENT_CLOSE);
         compositing_ = HasOwner(watch_, selection);
-    }
-
-    void ReadEvents() {
-        while (watch_) {
-            const Reply<xcb_generic_event_t> event(xcb_poll_for_event(watch_));
-            if (!event) {
-                return;
-            }
-            Handle(*event);
-        }
     }
 
     void Handle(const xcb_generic_event_t& event) {
@@ -372,6 +372,10 @@ void OwnerWindowTracker::SetOwner(QWidget* owner) {
         owner_ = owner;
     }
     native_->Sync();
+}
+
+void OwnerWindowTracker::ReadPendingNotifications() {
+    native_->ReadPendingEvents();
 }
 
 std::optional<QRect> OwnerWindowTracker::OwnerNativeGeometry() const {

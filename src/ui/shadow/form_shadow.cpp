@@ -1,15 +1,20 @@
 #include "ui/shadow/form_shadow.h"
 
+#include "ui/platform/window_background_picture.h"
 #include "ui/shadow/owner_shadow_shape.h"
 #include "ui/shadow/owner_transparency.h"
 #include "ui/shadow/shadow_color.h"
 #include "ui/shadow/shadow_image_build.h"
 #include "ui/shadow/shadow_image_draw.h"
+#include "ui/shadow/shadow_layer.h"
 #include "ui/shadow/shadow_layer_paint.h"
 
 #include <QEvent>
 #include <QPainter>
 #include <QWindow>
+
+#include <algorithm>
+#include <vector>
 
 namespace mensurix {
 
@@ -40,6 +45,7 @@ void TFormShadow::SetOwnerForm(QWidget* form) {
     }
     disconnect(ownerDestroyed_);
     OwnerForm = form;
+    WatchOwnerWindow();
     tracker_.SetOwner(form);
     if (form) {
         form->installEventFilter(this);
@@ -74,13 +80,40 @@ void TFormShadow::SetShadowColor(std::uint32_t colorRef) {
 bool TFormShadow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == OwnerForm) {
         FormWindowProc(*event);
+    } else if (watched == ownerWindow_ && event->type() == QEvent::Expose) {
+        OwnerExposed();
     }
     return false;
+}
+
+void TFormShadow::WatchOwnerWindow() {
+    QWindow* window = OwnerForm ? OwnerForm->windowHandle() : nullptr;
+    if (window == ownerWindow_) {
+        return;
+    }
+    if (ownerWindow_) {
+        ownerWindow_->removeEventFilter(this);
+    }
+    ownerWindow_ = window;
+    if (window) {
+        window->installEventFilter(this);
+    }
+}
+
+// The window system shows an exposed owner. The halo comes at once, before the owner's first
+// picture is drawn, so that both windows are drawn in the same pass rather than one after the
+// other; the tracker's own notification of the mapping may still wait behind that drawing.
+void TFormShadow::OwnerExposed() {
+    if (!isVisible() && ownerWindow_->isExposed()) {
+        tracker_.ReadPendingNotifications();
+        RequestRefresh();
+    }
 }
 
 void TFormShadow::FormWindowProc(const QEvent& event) {
     switch (event.type()) {
     case QEvent::WinIdChange:
+        WatchOwnerWindow();
         tracker_.SetOwner(OwnerForm);
         RequestRefresh();
         break;
@@ -181,7 +214,24 @@ void TFormShadow::UpdateLayer() {
         setWindowOpacity(opacity);
     }
     EnsureNativeWindow();
-    update();
+    if (!layerHeldByWindowSystem_ || !HandLayerToWindowSystem()) {
+        update();
+    }
+}
+
+bool TFormShadow::HandLayerToWindowSystem() {
+    if (ShadowBitmap.IsEmpty()) {
+        return false;
+    }
+    const LayerPixelTable pixels = LayerPixels(RgbFromColorRef(ShadowColor));
+    BackgroundPicture picture(*this, ShadowBitmap.Width(), ShadowBitmap.Height());
+    std::vector<std::uint32_t> row(static_cast<std::size_t>(ShadowBitmap.Width()));
+    ShadowBitmap.ForEachRow([&](int /*y*/, const std::uint8_t* opacity) {
+        std::transform(opacity, opacity + row.size(), row.begin(),
+                       [&](std::uint8_t alpha) { return pixels[alpha]; });
+        picture.AddRow(row.data());
+    });
+    return picture.Show();
 }
 
 void TFormShadow::EnsureNativeWindow() {
@@ -194,6 +244,9 @@ void TFormShadow::EnsureNativeWindow() {
         window->setTransientParent(nullptr);
     }
     tracker_.PrepareFollowerWindow();
+    layerHeldByWindowSystem_ = CanHoldBackgroundPicture(*this);
+    // Qt then keeps no drawing buffer for the halo and never draws it.
+    setAttribute(Qt::WA_PaintOnScreen, layerHeldByWindowSystem_);
 }
 
 bool TFormShadow::OwnerHasNativeWindow() const {
@@ -205,7 +258,14 @@ bool TFormShadow::OwnerStateNormal() const {
              (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
 }
 
+QPaintEngine* TFormShadow::paintEngine() const {
+    return layerHeldByWindowSystem_ ? nullptr : QWidget::paintEngine();
+}
+
 void TFormShadow::paintEvent(QPaintEvent* /*event*/) {
+    if (layerHeldByWindowSystem_) {
+        return;
+    }
     QPainter painter(this);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     if (ShadowBitmap.IsEmpty()) {

@@ -7,6 +7,7 @@
 #include <QMetaObject>
 #include <QPointer>
 #include <QWidget>
+#include <QWindow>
 
 #include <cstdint>
 #include <optional>
@@ -47,6 +48,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    QPaintEngine* paintEngine() const override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
@@ -68,7 +70,12 @@ private:
     bool OwnerShownByWindowSystem() const;
     void BuildShadow();
     void UpdateLayer();
+    // Hands the layer to the window system to keep and draw; false where it cannot.
+    bool HandLayerToWindowSystem();
     void OnOwnerWindowChange(OwnerWindowChange change);
+    // Follows the owner's native window's events, anew when the owner gets another one.
+    void WatchOwnerWindow();
+    void OwnerExposed();
     void EnsureNativeWindow();
     bool OwnerHasNativeWindow() const;
     bool OwnerStateNormal() const;
@@ -77,12 +84,15 @@ private:
     static constexpr int ShadowOffset = 0;
 
     QPointer<QWidget> OwnerForm;
+    QPointer<QWindow> ownerWindow_;
     bool ShadowVisible = false;
     std::uint32_t ShadowColor = 0;
     std::optional<QColor> LastTransparentColor;
     ShadowOpacities ShadowBitmap;
     bool NeedsRebuild = true;
     int buildCount_ = 0;
+    // The window system keeps the layer and draws it; the halo then draws nothing itself.
+    bool layerHeldByWindowSystem_ = false;
     QMetaObject::Connection ownerDestroyed_;
     OwnerWindowTracker tracker_;
 };
