@@ -12,6 +12,7 @@
 #include <memory>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace mensurix {
 namespace {
@@ -25,11 +26,12 @@ struct TopLevel {
 };
 
 // The window's ancestor that is a child of the root: the frame a reparenting window manager
-// put around it, or the window itself.
-TopLevel TopLevelOf(xcb_connection_t* connection, xcb_window_t window) {
-    while (window != XCB_WINDOW_NONE) {
-        const Reply<xcb_query_tree_reply_t> tree(
-            xcb_query_tree_reply(connection, xcb_query_tree(connection, window), nullptr));
+// put around it, or the window itself. firstQuery asks for the window's own tree.
+TopLevel TopLevelOf(xcb_connection_t* connection, xcb_window_t window,
+                    xcb_query_tree_cookie_t firstQuery) {
+    for (xcb_query_tree_cookie_t query = firstQuery; window != XCB_WINDOW_NONE;
+         query = xcb_query_tree(connection, window)) {
+        const Reply<xcb_query_tree_reply_t> tree(xcb_query_tree_reply(connection, query, nullptr));
         if (!tree) {
             return {};
         }
@@ -164,9 +166,12 @@ public:
     }
 
 private:
+    static std::string CompositorSelectionName(xcb_connection_t* connection, xcb_window_t root) {
+        return "_NET_WM_CM_S" + std::to_string(ScreenNumberOf(connection, root));
+    }
+
     static xcb_atom_t CompositorSelection(xcb_connection_t* connection, xcb_window_t root) {
-        return x11::InternAtom(connection,
-                               "_NET_WM_CM_S" + std::to_string(ScreenNumberOf(connection, root)));
+        return x11::InternAtom(connection, CompositorSelectionName(connection, root));
     }
 
     // Opens the watching connection on the display named by DISPLAY, the one Qt uses unless it
@@ -179,6 +184,8 @@ private:
             watch_ = nullptr;
             return false;
         }
+        // Asked now, answered by the time the root is watched.
+        xcb_prefetch_extension_data(watch_, &xcb_xfixes_id);
         notifier_ = std::make_unique<QSocketNotifier>(xcb_get_file_descriptor(watch_),
                                                       QSocketNotifier::Read);
         QObject::connect(notifier_.get(), &QSocketNotifier::activated, &tracker_.follower_,
@@ -187,27 +194,43 @@ private:
     }
 
     // Finds the owner's top-level window and reads its geometry and whether it is viewable.
+    // The owner's own geometry and attributes are asked for together with its tree: while no
+    // window manager frames it, the owner is its own top-level window and one round trip
+    // answers all three.
     void Locate() {
-        const TopLevel top = TopLevelOf(watch_, ownerWindow_);
+        const xcb_query_tree_cookie_t tree = xcb_query_tree(watch_, ownerWindow_);
+        const xcb_get_geometry_cookie_t ownGeometry = xcb_get_geometry(watch_, ownerWindow_);
+        const xcb_get_window_attributes_cookie_t attributes =
+            xcb_get_window_attributes(watch_, ownerWindow_);
+        const TopLevel top = TopLevelOf(watch_, ownerWindow_, tree);
         topWindow_ = top.window;
         if (top.root != XCB_WINDOW_NONE && top.root != root_) {
             WatchRoot(top.root);
         }
         topGeometry_.reset();
-        if (topWindow_ != XCB_WINDOW_NONE) {
-            const Reply<xcb_get_geometry_reply_t> geometry(
-                xcb_get_geometry_reply(watch_, xcb_get_geometry(watch_, topWindow_), nullptr));
-            if (geometry) {
-                topGeometry_ = OuterRect(geometry->x, geometry->y, geometry->width,
-                                         geometry->height, geometry->border_width);
+        if (topWindow_ == ownerWindow_) {
+            TakeGeometry(ownGeometry);
+        } else {
+            xcb_discard_reply(watch_, ownGeometry.sequence);
+            if (topWindow_ != XCB_WINDOW_NONE) {
+                TakeGeometry(xcb_get_geometry(watch_, topWindow_));
             }
         }
-        ReadViewable();
+        ReadViewable(attributes);
     }
 
-    void ReadViewable() {
-        const Reply<xcb_get_window_attributes_reply_t> attributes(xcb_get_window_attributes_reply(
-            watch_, xcb_get_window_attributes(watch_, ownerWindow_), nullptr));
+    void TakeGeometry(xcb_get_geometry_cookie_t query) {
+        const Reply<xcb_get_geometry_reply_t> geometry(
+            xcb_get_geometry_reply(watch_, query, nullptr));
+        if (geometry) {
+            topGeometry_ = OuterRect(geometry->x, geometry->y, geometry->width, geometry->height,
+                                     geometry->border_width);
+        }
+    }
+
+    void ReadViewable(xcb_get_window_attributes_cookie_t query) {
+        const Reply<xcb_get_window_attributes_reply_t> attributes(
+            xcb_get_window_attributes_reply(watch_, query, nullptr));
         viewable_ = attributes && attributes->map_state == XCB_MAP_STATE_VIEWABLE;
     }
 
@@ -220,16 +243,19 @@ private:
         if (!xfixes || !xfixes->present) {
             return;
         }
-        // The extension answers only a client that has told it the version it speaks.
-        const Reply<xcb_xfixes_query_version_reply_t> version(xcb_xfixes_query_version_reply(
-            watch_,
-            xcb_xfixes_query_version(watch_, XCB_XFIXES_MAJOR_VERSION, XCB_XFIXES_MINOR_VERSION),
-            nullptr));
+        // The extension answers only a client that has told it the version it speaks; the
+        // selection's atom is asked for in the same round trip.
+        const xcb_xfixes_query_version_cookie_t versionQuery =
+            xcb_xfixes_query_version(watch_, XCB_XFIXES_MAJOR_VERSION, XCB_XFIXES_MINOR_VERSION);
+        const std::vector<xcb_atom_t> atoms =
+            x11::InternAtoms(watch_, {CompositorSelectionName(watch_, root_)});
+        const Reply<xcb_xfixes_query_version_reply_t> version(
+            xcb_xfixes_query_version_reply(watch_, versionQuery, nullptr));
         if (!version) {
             return;
         }
         xfixesEvent_ = xfixes->first_event + XCB_XFIXES_SELECTION_NOTIFY;
-        const xcb_atom_t selection = CompositorSelection(watch_, root_);
+        const xcb_atom_t selection = atoms.front();
         xcb_xfixes_select_selection_input(
             watch_, root_, selection,
             XCB_XFIXES_SELECTION_EVENT_MASK_SET_SELECTION_OWNER |
@@ -310,7 +336,7 @@ private:
 
     void OnMapping(xcb_window_t window) {
         if (window == topWindow_ || window == ownerWindow_) {
-            ReadViewable();
+            ReadViewable(xcb_get_window_attributes(watch_, ownerWindow_));
         }
         // Any window shown may stand between the follower and the owner.
         tracker_.PostChanged();
@@ -359,10 +385,11 @@ void OwnerWindowTracker::PrepareFollowerWindow() {
     x11::SetTextProperty(connection, follower, XCB_ATOM_WM_CLASS, XCB_ATOM_STRING,
                          std::string_view(Class, sizeof Class));
     x11::SetTextProperty(connection, follower, XCB_ATOM_WM_NAME, XCB_ATOM_STRING, Name);
-    x11::SetTextProperty(connection, follower, x11::InternAtom(connection, "_NET_WM_NAME"),
-                         x11::InternAtom(connection, "UTF8_STRING"), Name);
-    x11::SetAtomProperty(connection, follower, x11::InternAtom(connection, "_NET_WM_WINDOW_TYPE"),
-                         {x11::InternAtom(connection, "_NET_WM_WINDOW_TYPE_DND")});
+    const std::vector<xcb_atom_t> atoms =
+        x11::InternAtoms(connection, {"_NET_WM_NAME", "UTF8_STRING", "_NET_WM_WINDOW_TYPE",
+                                      "_NET_WM_WINDOW_TYPE_DND"});
+    x11::SetTextProperty(connection, follower, atoms[0], atoms[1], Name);
+    x11::SetAtomProperty(connection, follower, atoms[2], {atoms[3]});
     xcb_flush(connection);
 }
 

@@ -12,12 +12,36 @@ xcb_connection_t* QtConnection() {
     return x11 ? x11->connection() : nullptr;
 }
 
-xcb_atom_t InternAtom(xcb_connection_t* connection, std::string_view name) {
-    const Reply<xcb_intern_atom_reply_t> atom(xcb_intern_atom_reply(
-        connection,
-        xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(name.size()), name.data()),
-        nullptr));
+namespace {
+
+xcb_intern_atom_cookie_t AskForAtom(xcb_connection_t* connection, std::string_view name) {
+    return xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(name.size()), name.data());
+}
+
+xcb_atom_t AtomOf(xcb_connection_t* connection, xcb_intern_atom_cookie_t cookie) {
+    const Reply<xcb_intern_atom_reply_t> atom(xcb_intern_atom_reply(connection, cookie, nullptr));
     return atom ? atom->atom : xcb_atom_t{XCB_ATOM_NONE};
+}
+
+} // namespace
+
+xcb_atom_t InternAtom(xcb_connection_t* connection, std::string_view name) {
+    return AtomOf(connection, AskForAtom(connection, name));
+}
+
+std::vector<xcb_atom_t> InternAtoms(xcb_connection_t* connection,
+                                    std::initializer_list<std::string_view> names) {
+    std::vector<xcb_intern_atom_cookie_t> cookies;
+    cookies.reserve(names.size());
+    for (const std::string_view name : names) {
+        cookies.push_back(AskForAtom(connection, name));
+    }
+    std::vector<xcb_atom_t> atoms;
+    atoms.reserve(cookies.size());
+    for (const xcb_intern_atom_cookie_t cookie : cookies) {
+        atoms.push_back(AtomOf(connection, cookie));
+    }
+    return atoms;
 }
 
 void SetTextProperty(xcb_connection_t* connection, xcb_window_t window, xcb_atom_t property,

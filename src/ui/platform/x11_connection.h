@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace mensurix::x11 {
 
@@ -21,6 +22,9 @@ template <typename T> using Reply = std::unique_ptr<T, FreeReply>;
 xcb_connection_t* QtConnection();
 
 xcb_atom_t InternAtom(xcb_connection_t* connection, std::string_view name);
+// Several atoms in one round trip: every request is sent before the first reply is read.
+std::vector<xcb_atom_t> InternAtoms(xcb_connection_t* connection,
+                                    std::initializer_list<std::string_view> names);
 
 // Replaces a property of 8-bit items (a text) or of atoms.
 void SetTextProperty(xcb_connection_t* connection, xcb_window_t window, xcb_atom_t property,
