@@ -1,5 +1,7 @@
 #include "icon_after_first_picture.h"
 
+#include "ui/load_picture.h"
+
 #include <QApplication>
 #include <QEvent>
 #include <QIcon>
@@ -15,7 +17,7 @@ namespace {
 void SetApplicationIcon() {
     QIcon icon;
     for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
-        icon.addFile(QString(":/assets/icon_%1.png").arg(size), QSize(size, size));
+        icon.addPixmap(LoadPicture(QString(":/assets/icon_%1.png").arg(size), "png"));
     }
     QApplication::setWindowIcon(icon);
 }

@@ -1,5 +1,6 @@
 #include "ui/frm_convert.h"
 
+#include "ui/load_picture.h"
 #include "ui/program_identity.h"
 #include "ui/t_fixed_column_header.h"
 #include "ui/t_image_button.h"
@@ -93,7 +94,7 @@ void TFrmConvert::CreateComponents() {
     // above all labels.
     FS = Named(new QLabel(this), "FS");
     FS->setGeometry(0, 0, 610, 450);
-    FS->setPixmap(QPixmap(":/assets/background.jpg"));
+    FS->setPixmap(LoadPicture(":/assets/background.jpg", "jpeg"));
 
     Label1 = new TLabel("Label1", this, TLabel::Sizing::Fixed);
     Label1->setGeometry(264, 34, 124, 33);

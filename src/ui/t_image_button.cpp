@@ -1,12 +1,15 @@
 #include "ui/t_image_button.h"
 
+#include "ui/load_picture.h"
+
 #include <QPainter>
 
 namespace mensurix {
 
 TImageButton::TImageButton(const QString& name, QWidget* parent, const QString& normalImage,
                            const QString& hoverImage)
-    : QAbstractButton(parent), normal_(normalImage), hover_(hoverImage) {
+    : QAbstractButton(parent), normal_(LoadPicture(normalImage, "png")),
+      hover_(LoadPicture(hoverImage, "png")) {
     setObjectName(name);
     setFocusPolicy(Qt::TabFocus);
 }

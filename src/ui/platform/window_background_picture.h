@@ -17,9 +17,11 @@ bool CanHoldBackgroundPicture(const QWidget& window);
 // keeps no copy of it: only a few rows are in memory at a time.
 class BackgroundPicture {
 public:
-    // Starts a picture of width x height pixels for the window; where the window system cannot
-    // hold it, nothing is sent and Show returns false.
-    BackgroundPicture(const QWidget& window, int width, int height);
+    // Starts a picture of width x height pixels for the window, most of them likely the pixel
+    // fill (premultiplied 0xAARRGGBB): the window system fills the picture with it, and only the
+    // other pixels travel. Where the window system cannot hold a picture, nothing is sent and
+    // Show returns false.
+    BackgroundPicture(const QWidget& window, int width, int height, std::uint32_t fill);
     ~BackgroundPicture();
     BackgroundPicture(const BackgroundPicture&) = delete;
     BackgroundPicture& operator=(const BackgroundPicture&) = delete;

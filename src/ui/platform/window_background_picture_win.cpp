@@ -9,7 +9,8 @@ bool CanHoldBackgroundPicture(const QWidget& /*window*/) {
 
 class BackgroundPicture::Native {};
 
-BackgroundPicture::BackgroundPicture(const QWidget& /*window*/, int /*width*/, int /*height*/) {}
+BackgroundPicture::BackgroundPicture(const QWidget& /*window*/, int /*width*/, int /*height*/,
+                                     std::uint32_t /*fill*/) {}
 
 BackgroundPicture::~BackgroundPicture() = default;
 

@@ -14,6 +14,7 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <array>
 #include <vector>
 
 namespace mensurix {
@@ -224,14 +225,22 @@ bool TFormShadow::HandLayerToWindowSystem() {
         return false;
     }
     const LayerPixelTable pixels = LayerPixels(RgbFromColorRef(ShadowColor));
-    BackgroundPicture picture(*this, ShadowBitmap.Width(), ShadowBitmap.Height());
+    std::array<std::size_t, 256> counts{};
+    ShadowBitmap.ForEachRow([&](int /*y*/, const std::uint8_t* opacity) {
+        std::for_each(opacity, opacity + ShadowBitmap.Width(),
+                      [&](std::uint8_t alpha) { ++counts[alpha]; });
+    });
+    const auto commonest = std::max_element(counts.begin(), counts.end()) - counts.begin();
+    BackgroundPicture picture(*this, ShadowBitmap.Width(), ShadowBitmap.Height(),
+                              pixels[static_cast<std::size_t>(commonest)]);
     std::vector<std::uint32_t> row(static_cast<std::size_t>(ShadowBitmap.Width()));
     ShadowBitmap.ForEachRow([&](int /*y*/, const std::uint8_t* opacity) {
         std::transform(opacity, opacity + row.size(), row.begin(),
                        [&](std::uint8_t alpha) { return pixels[alpha]; });
         picture.AddRow(row.data());
     });
-    return picture.Show();
+    const bool shown = picture.Show();
+    return shown;
 }
 
 void TFormShadow::EnsureNativeWindow() {
