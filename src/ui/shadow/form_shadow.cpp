@@ -239,8 +239,7 @@ bool TFormShadow::HandLayerToWindowSystem() {
                        [&](std::uint8_t alpha) { return pixels[alpha]; });
         picture.AddRow(row.data());
     });
-    const bool shown = picture.Show();
-    return shown;
+    return picture.Show();
 }
 
 void TFormShadow::EnsureNativeWindow() {
