@@ -8,7 +8,6 @@
 #include "ui/shadow/shadow_image_build.h"
 #include "ui/shadow/window_shape.h"
 
-#include <QApplication>
 #include <QBackingStore>
 #include <QGuiApplication>
 #include <QImage>
@@ -417,9 +416,3 @@ TEST(ShadowWithoutCompositorTest, StaysHidden) {
 
 } // namespace
 } // namespace mensurix
-
-int main(int argc, char* argv[]) {
-    QApplication application(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -7,7 +7,6 @@
 #include "ui/shadow/form_shadow.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QDir>
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -140,9 +139,3 @@ TEST(WaylandSession, OpensConvertsCopiesAndCloses) {
 
 } // namespace
 } // namespace mensurix
-
-int main(int argc, char* argv[]) {
-    QApplication application(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
