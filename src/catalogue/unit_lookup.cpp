@@ -12,6 +12,11 @@ namespace {
 
 constexpr std::size_t SuggestionCount = 5;
 
+// Whether name holds needle, already lower-cased, in any ASCII case.
+bool NameHolds(std::string_view name, const std::string& needle) {
+    return AsciiLowercase(name).find(needle) != std::string::npos;
+}
+
 // Where the symbol part of a name opens: its last "(", when the name ends in ")".
 std::size_t SymbolOpening(std::string_view name) {
     return !name.empty() && name.back() == ')' ? name.rfind('(') : std::string_view::npos;
@@ -121,8 +126,7 @@ UnitMatch FindUnit(const UnitCatalogue& catalogue, std::string_view text) {
         if (!symbol.empty()) {
             distance = std::min(distance, EditDistance(text, symbol));
         }
-        if (!needle.empty() &&
-            AsciiLowercase(UnitBareName(name)).find(needle) != std::string::npos) {
+        if (!needle.empty() && NameHolds(UnitBareName(name), needle)) {
             distance = 0;
         }
         scored.emplace_back(distance, position);
@@ -154,9 +158,7 @@ CategoryMatch FindCategory(const UnitCatalogue& catalogue, std::string_view name
 
 std::vector<UnitPosition> SearchUnits(const UnitCatalogue& catalogue, std::string_view text) {
     const std::string needle = AsciiLowercase(text);
-    return UnitsWhere(catalogue, [&](const UnitEntry& u) {
-        return AsciiLowercase(u.Name).find(needle) != std::string::npos;
-    });
+    return UnitsWhere(catalogue, [&](const UnitEntry& u) { return NameHolds(u.Name, needle); });
 }
 
 } // namespace mensurix
