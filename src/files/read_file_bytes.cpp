@@ -10,6 +10,10 @@
 #include <memory>
 #include <system_error>
 
+#ifdef _WIN32
+#include <share.h>
+#endif
+
 namespace mensurix {
 namespace {
 
@@ -36,7 +40,8 @@ using FileHandle = std::unique_ptr<std::FILE, CloseFile>;
 // none of the iostream and locale machinery.
 FileHandle OpenForReading(const std::filesystem::path& file) {
 #ifdef _WIN32
-    return FileHandle(_wfopen(file.c_str(), L"rb"));
+    // Shared like the file streams open a file, so that others can keep writing it.
+    return FileHandle(_wfsopen(file.c_str(), L"rb", _SH_DENYNO));
 #else
     return FileHandle(std::fopen(file.c_str(), "rb"));
 #endif
