@@ -15,7 +15,6 @@
 
 #include <algorithm>
 #include <array>
-#include <vector>
 
 namespace mensurix {
 
@@ -224,7 +223,7 @@ bool TFormShadow::HandLayerToWindowSystem() {
     if (ShadowBitmap.IsEmpty()) {
         return false;
     }
-    const LayerPixelTable pixels = LayerPixels(RgbFromColorRef(ShadowColor));
+    const ShadowColorRgb color = RgbFromColorRef(ShadowColor);
     std::array<std::size_t, 256> counts{};
     ShadowBitmap.ForEachRow([&](int /*y*/, const std::uint8_t* opacity) {
         std::for_each(opacity, opacity + ShadowBitmap.Width(),
@@ -232,13 +231,9 @@ bool TFormShadow::HandLayerToWindowSystem() {
     });
     const auto commonest = std::max_element(counts.begin(), counts.end()) - counts.begin();
     BackgroundPicture picture(*this, ShadowBitmap.Width(), ShadowBitmap.Height(),
-                              pixels[static_cast<std::size_t>(commonest)]);
-    std::vector<std::uint32_t> row(static_cast<std::size_t>(ShadowBitmap.Width()));
-    ShadowBitmap.ForEachRow([&](int /*y*/, const std::uint8_t* opacity) {
-        std::transform(opacity, opacity + row.size(), row.begin(),
-                       [&](std::uint8_t alpha) { return pixels[alpha]; });
-        picture.AddRow(row.data());
-    });
+                              LayerPixels(color)[static_cast<std::size_t>(commonest)]);
+    ForEachLayerRow(ShadowBitmap, color,
+                    [&](int /*y*/, const std::uint32_t* row) { picture.AddRow(row); });
     return picture.Show();
 }
 

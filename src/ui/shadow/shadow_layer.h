@@ -2,9 +2,12 @@
 
 #include "ui/shadow/shadow_color.h"
 #include "ui/shadow/shadow_image.h"
+#include "ui/shadow/shadow_opacities.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <vector>
 
 namespace mensurix {
 
@@ -17,5 +20,18 @@ LayerPixelTable LayerPixels(ShadowColorRgb color);
 // becomes its blue byte (the blurred grey level), otherwise the opacities stay; then the colour
 // bytes become the colour premultiplied by that opacity.
 void UpdateLayerPixels(ShadowImage& image, ShadowColorRgb color, bool computeAlpha);
+
+// Calls row(y, pixels) for each row of the layer the opacities make in the colour, top first,
+// pixels pointing at Width() premultiplied pixels; only one row is made at a time.
+template <typename RowFunction>
+void ForEachLayerRow(const ShadowOpacities& opacities, ShadowColorRgb color, RowFunction&& row) {
+    const LayerPixelTable pixels = LayerPixels(color);
+    std::vector<std::uint32_t> layerRow(static_cast<std::size_t>(opacities.Width()));
+    opacities.ForEachRow([&](int y, const std::uint8_t* opacity) {
+        std::transform(opacity, opacity + layerRow.size(), layerRow.begin(),
+                       [&](std::uint8_t alpha) { return pixels[alpha]; });
+        row(y, layerRow.data());
+    });
+}
 
 } // namespace mensurix
