@@ -4,6 +4,9 @@
 MS_Homepage=Homepage: %1
 MS_CopyRight=Copyright (C) %1
 MS_ValueTooLong=The value can have at most %1 characters; the text was not inserted.
+MS_BelowAbsoluteZero=The value lies below absolute zero (0 %1); no temperature is lower.
+MS_Approximate=Approximate: built on π, shown only to the digits that are certain.
+MS_NoValueAtZero=Zero has no value in this unit: one of the two units is the reciprocal of the other.
 
 [FrmConvert]
 Label1.Caption=Max number of digits:

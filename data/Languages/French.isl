@@ -4,6 +4,9 @@
 MS_Homepage=Site web : %1
 MS_CopyRight=Copyright © %1
 MS_ValueTooLong=La valeur peut compter au plus %1 caractères ; le texte n'a pas été inséré.
+MS_BelowAbsoluteZero=La valeur est inférieure au zéro absolu (0 %1) ; aucune température n'est plus basse.
+MS_Approximate=Valeur approchée : fondée sur π, affichée avec ses seuls chiffres certains.
+MS_NoValueAtZero=Zéro n'a pas de valeur dans cette unité : l'une des deux unités est l'inverse de l'autre.
 
 [FrmConvert]
 Label1.Caption=Nombre max. de décimales :

@@ -4,6 +4,9 @@
 MS_Homepage=Homepage: %1
 MS_CopyRight=Copyright © %1
 MS_ValueTooLong=Der Wert darf höchstens %1 Zeichen haben; der Text wurde nicht eingefügt.
+MS_BelowAbsoluteZero=Der Wert liegt unter dem absoluten Nullpunkt (0 %1); tiefer reicht keine Temperatur.
+MS_Approximate=Näherungswert: beruht auf π und zeigt nur die sicheren Ziffern.
+MS_NoValueAtZero=Null hat in dieser Einheit keinen Wert: eine der beiden Einheiten ist der Kehrwert der anderen.
 
 [FrmConvert]
 Label1.Caption=Max. Anzahl Nachkommastellen:

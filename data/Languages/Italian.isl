@@ -4,6 +4,9 @@
 MS_Homepage=Sito web: %1
 MS_CopyRight=Copyright © %1
 MS_ValueTooLong=Il valore può avere al massimo %1 caratteri; il testo non è stato inserito.
+MS_BelowAbsoluteZero=Il valore è al di sotto dello zero assoluto (0 %1); nessuna temperatura è più bassa.
+MS_Approximate=Valore approssimato: basato su π, mostrato solo con le cifre certe.
+MS_NoValueAtZero=Lo zero non ha valore in questa unità: una delle due unità è l'inversa dell'altra.
 
 [FrmConvert]
 Label1.Caption=Numero massimo di decimali:

@@ -8,7 +8,10 @@ LanguageMessages ReadLanguageMessages(const std::string& path) {
     const ProfileFile file(path);
     return {file.ReadString("Messages", "MS_Homepage", ""),
             file.ReadString("Messages", "MS_CopyRight", ""),
-            file.ReadString("Messages", "MS_ValueTooLong", "")};
+            file.ReadString("Messages", "MS_ValueTooLong", ""),
+            file.ReadString("Messages", "MS_BelowAbsoluteZero", ""),
+            file.ReadString("Messages", "MS_Approximate", ""),
+            file.ReadString("Messages", "MS_NoValueAtZero", "")};
 }
 
 std::vector<std::string> ReadComponentSection(const std::string& path) {

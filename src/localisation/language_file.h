@@ -11,6 +11,12 @@ struct LanguageMessages {
     std::string CopyRight;
     // Said when the value box refuses a text beyond its length limit; "%1" is the limit.
     std::string ValueTooLong;
+    // Said of a value below absolute zero; "%1" is the unit whose zero is absolute.
+    std::string BelowAbsoluteZero;
+    // The tooltip of a result built on a size known only approximately.
+    std::string Approximate;
+    // The tooltip of a cell that has no value: zero in a reciprocal unit, or the reverse.
+    std::string NoValueAtZero;
 };
 
 LanguageMessages ReadLanguageMessages(const std::string& path);
