@@ -1,6 +1,6 @@
 #include "catalogue/catalogue_reader.h"
 #include "catalogue/category_conversion.h"
-#include "decimal/decimal_round.h"
+#include "catalogue/converted_value.h"
 
 #include <benchmark/benchmark.h>
 
@@ -24,8 +24,8 @@ void BM_ConvertLargestCategory(benchmark::State& state) {
     state.counters["units"] = static_cast<double>(category.Units.size());
     for (auto _ : state) {
         const auto results = mensurix::ConvertAcrossCategory(category, 3, "1234567890.1234567891");
-        for (const auto& result : results) {
-            benchmark::DoNotOptimize(mensurix::DecimalRound(result, 8, true));
+        for (const auto& result : results.Values) {
+            benchmark::DoNotOptimize(mensurix::ShownValue(result, 20, true));
         }
     }
 }

@@ -73,6 +73,8 @@ void ReadRightSide(std::string_view right, UnitEntry& entry) {
     entry.FactorToBase = rest.before;
     if (rest.found && StartsWithPlus(rest.after)) {
         entry.Offset = rest.after.substr(1);
+    } else if (rest.found && rest.after.starts_with('=')) {
+        entry.SizeNote = rest.after.substr(1);
     }
 }
 
@@ -89,6 +91,7 @@ UnitEntry ReadUnitLine(std::string_view line) {
     }
     entry.Name = name;
     ReadRightSide(sides.after, entry);
+    entry.Scale = ReadUnitScale(entry);
     return entry;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "catalogue/converted_value.h"
 #include "catalogue/unit_category.h"
-#include "decimal/decimal_text.h"
 
 #include <cstddef>
 #include <string_view>
@@ -9,15 +9,20 @@
 
 namespace mensurix {
 
-// The typed value of `source` brought into the category's base.
-DecimalText BaseValue(const UnitEntry& source, std::string_view typed);
+enum class ConversionRefusal {
+    None,
+    BelowAbsoluteZero, // the value lies below a unit of the category whose zero is absolute
+};
 
-// The unit's unrounded value for a value in the category's base.
-DecimalText ValueInUnit(const UnitEntry& unit, std::string_view baseValue);
+struct CategoryResults {
+    ConversionRefusal Refusal = ConversionRefusal::None;
+    std::vector<ConvertedValue> Values; // one per unit in catalogue order; empty when refused
+};
 
-// The unrounded value of `typed` (in unit `sourceIndex`) in every unit of the category, in
-// catalogue order. The caller has validated `typed` and the index.
-std::vector<DecimalText> ConvertAcrossCategory(const UnitCategory& category,
-                                               std::size_t sourceIndex, std::string_view typed);
+// The exact value of `typed` (in unit `sourceIndex`) in every unit of the category:
+// value x size(source) / size(target) with the offsets. The caller has validated `typed` and
+// the index.
+CategoryResults ConvertAcrossCategory(const UnitCategory& category, std::size_t sourceIndex,
+                                      std::string_view typed);
 
 } // namespace mensurix

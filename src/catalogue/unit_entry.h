@@ -1,5 +1,7 @@
 #pragma once
 
+#include "catalogue/unit_scale.h"
+
 #include <string>
 
 namespace mensurix {
@@ -12,6 +14,9 @@ struct UnitEntry {
     std::string FactorToBase;
     std::string Offset;
     bool OffsetFirst = false;
+    // The text after "=" of a third field that begins with it: the unit's exact size and marks.
+    std::string SizeNote;
+    UnitScale Scale; // derived from the texts above when the line is read
 };
 
 } // namespace mensurix

@@ -26,12 +26,29 @@ const UnitEntry& UnitAt(const UnitCatalogue& catalogue, const UnitPosition& posi
     return catalogue[position.Category].Units[position.Unit];
 }
 
+// A reciprocal unit that shows a plain unit of another category in this one's table: the same
+// unit, found where it is defined.
+bool IsReciprocalView(const UnitCatalogue& catalogue, const UnitEntry& unit) {
+    if (!unit.Scale.Reciprocal) {
+        return false;
+    }
+    for (const auto& category : catalogue) {
+        for (const auto& other : category.Units) {
+            if (!other.Scale.Reciprocal && other.Name == unit.Name) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
 std::vector<UnitPosition> UnitsWhere(const UnitCatalogue& catalogue,
                                      const std::function<bool(const UnitEntry&)>& fits) {
     std::vector<UnitPosition> found;
     for (std::size_t c = 0; c < catalogue.size(); ++c) {
         for (std::size_t u = 0; u < catalogue[c].Units.size(); ++u) {
-            if (fits(catalogue[c].Units[u])) {
+            const UnitEntry& unit = catalogue[c].Units[u];
+            if (fits(unit) && !IsReciprocalView(catalogue, unit)) {
                 found.push_back({c, u});
             }
         }

@@ -6,11 +6,12 @@
 #include "cli/cli_options.h"
 #include "cli/number_complaint.h"
 #include "cli/text_columns.h"
-#include "decimal/decimal_round.h"
 #include "files/read_file_bytes.h"
 #include "text/utf8_text.h"
 
+#include <algorithm>
 #include <exception>
+#include <optional>
 
 namespace mensurix {
 namespace {
@@ -18,6 +19,7 @@ namespace {
 constexpr int ConversionFailed = 1;
 constexpr int UsageFailed = 2;
 constexpr const char* ProgramName = "mensurix-cli";
+constexpr const char* ApproximateMark = "\xE2\x89\x88 "; // "≈ "
 
 // A conversion or look-up that cannot be done; the message is for the user.
 struct Failure {
@@ -87,9 +89,41 @@ private:
         }
     }
 
-    std::string Shown(const DecimalText& value) const {
-        return options_.Exact ? DecimalExact(value, options_.Separators)
-                              : DecimalRound(value, options_.Digits, options_.Separators);
+    std::string Shown(const ConvertedValue& value) const {
+        const std::string text = options_.Exact
+                                     ? WholeValue(value, options_.Separators)
+                                     : ShownValue(value, options_.Digits, options_.Separators);
+        // A value built on a size known only to some digits says so.
+        return IsApproximate(value) ? ApproximateMark + text : text;
+    }
+
+    // The target as a unit of the source's category: a unit of another category may be there
+    // too, in its reciprocal view (fuel economy in the consumption table).
+    std::optional<std::size_t> InSourceCategory(const UnitPosition& from,
+                                                const UnitPosition& to) const {
+        if (to.Category == from.Category) {
+            return to.Unit;
+        }
+        const auto& units = catalogue_[from.Category].Units;
+        for (std::size_t i = 0; i < units.size(); ++i) {
+            if (units[i].Name == Unit(to).Name) {
+                return i;
+            }
+        }
+        return std::nullopt;
+    }
+
+    CategoryResults Converted(const UnitPosition& from) const {
+        const UnitCategory& category = catalogue_[from.Category];
+        CategoryResults results = ConvertAcrossCategory(category, from.Unit, options_.Value);
+        if (results.Refusal == ConversionRefusal::BelowAbsoluteZero) {
+            const auto absolute = std::find_if(category.Units.begin(), category.Units.end(),
+                                               [](const UnitEntry& u) { return u.Scale.Absolute; });
+            throw Failure{Quoted(options_.Value) + " " + Unit(from).Name +
+                          " lies below absolute zero (0 in " + absolute->Name +
+                          "); no temperature is lower"};
+        }
+        return results;
     }
 
     std::string Conversion() const {
@@ -99,7 +133,7 @@ private:
         const UnitPosition from = Resolve(options_.From);
         const UnitCategory& category = catalogue_[from.Category];
         if (options_.To.empty()) {
-            const auto values = ConvertAcrossCategory(category, from.Unit, options_.Value);
+            const auto values = Converted(from).Values;
             std::vector<std::vector<std::string>> rows;
             for (std::size_t row = 0; row < values.size(); ++row) {
                 rows.push_back({category.Units[row].Name, Shown(values[row])});
@@ -107,14 +141,19 @@ private:
             return TextColumns(rows);
         }
         const UnitPosition to = Resolve(options_.To);
-        if (to.Category != from.Category) {
+        const auto target = InSourceCategory(from, to);
+        if (!target) {
             throw Failure{Quoted(options_.From) + " is a unit of " + category.Name + " and " +
                           Quoted(options_.To) + " one of " + catalogue_[to.Category].Name +
                           "; both units must be of one category"};
         }
-        const DecimalText value = ValueInUnit(Unit(to), BaseValue(Unit(from), options_.Value));
-        if (value.empty()) {
-            throw Failure{"the catalogue gives " + Quoted(Unit(to).Name) +
+        const ConvertedValue value = Converted(from).Values.at(*target);
+        const std::string& name = category.Units[*target].Name;
+        if (value.Missing == MissingValue::ReciprocalOfZero) {
+            throw Failure{"zero has no value in " + Quoted(name) + " (reciprocal units)"};
+        }
+        if (value.Missing != MissingValue::None) {
+            throw Failure{"the catalogue gives " + Quoted(name) +
                           " no factor, so no value can be given in it"};
         }
         return Shown(value) + "\n";

@@ -57,7 +57,7 @@ std::string ExplainNotANumber(std::string_view text) {
         what += std::to_string(Utf8Length(text.substr(0, i)) + 1);
         return complaint(what);
     }
-    return complaint("it is not accepted");
+    return complaint("it has no digit");
 }
 
 } // namespace mensurix

@@ -102,6 +102,7 @@ bool IsDecimalNumber(std::string_view text) {
         text.remove_prefix(1);
     }
     bool seenPoint = false;
+    bool seenDigit = false;
     for (const char ch : text) {
         if (ch == '.') {
             if (seenPoint) {
@@ -110,9 +111,12 @@ bool IsDecimalNumber(std::string_view text) {
             seenPoint = true;
         } else if (ch < '0' || ch > '9') {
             return false;
+        } else {
+            seenDigit = true;
         }
     }
-    return true;
+    // A lone '.' has no digit and is no number.
+    return seenDigit;
 }
 
 } // namespace mensurix

@@ -58,7 +58,7 @@ void TFrmConvert::FormCreate() {
                                                               ? UserSettingsDirectory()
                                                               : services_.UserSettingsDir);
         StringGridUnit->setColumnWidth(1, ResultColumnWidth);
-        resultTexts_.clear();
+        results_.clear();
         ApplyWindowRegion();
         shadow_ = new TFormShadow();
         shadow_->SetOwnerForm(this);
@@ -82,7 +82,7 @@ void TFrmConvert::FormDestroy() {
     try {
         ClearCatalogue(unitCatalogue_);
         unitNames_.clear();
-        resultTexts_.clear();
+        results_.clear();
         SaveSettings();
     } catch (const std::exception& error) {
         ReportError(error);

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "catalogue/converted_value.h"
 #include "catalogue/unit_catalogue.h"
 #include "decimal/decimal_text.h"
+#include "localisation/language_file.h"
 #include "settings/settings.h"
 #include "ui/component_lookup.h"
 #include "ui/frm_convert_services.h"
@@ -81,7 +83,7 @@ public:
     void RzURLLabel2Click(const QString& address);
 
     const std::string& ProgramDir() const { return programDir_; }
-    const std::vector<DecimalText>& ResultTexts() const { return resultTexts_; }
+    const std::vector<ConvertedValue>& Results() const { return results_; }
     const UnitCatalogue& Catalogue() const { return unitCatalogue_; }
     std::uint8_t CurrentLanguage() const { return currentLanguage_; }
     TFormShadow* Shadow() const { return shadow_; }
@@ -104,6 +106,8 @@ private:
     QString CellText(int column, int row) const;
     void SetCellText(int column, int row, const QString& text);
     void WriteUnitName(int row);
+    void WriteResults(int fractionDigits);
+    void ShowStatus(const QString& message);
     bool Label5MouseEvent(QEvent* event);
     void CopyToClipboard(const QString& text) const;
     bool ShowExactValueTip(const QHelpEvent* event);
@@ -131,6 +135,7 @@ private:
     TUrlLabel* RzURLLabel2 = nullptr;
     TLabel* Label6 = nullptr;
     TLabel* Label7 = nullptr;
+    TLabel* LabelStatus = nullptr;
     QMenu* PopupMenu1 = nullptr;
     QAction* PM_Copy = nullptr;
     QAction* PM_CopyExact = nullptr;
@@ -149,8 +154,8 @@ private:
     // The window's own state.
     ComponentList components_;
     UnitCatalogue unitCatalogue_;
-    std::vector<QStringList> unitNames_; // the catalogue's unit names as shown, per category
-    std::vector<DecimalText> resultTexts_;
+    std::vector<QStringList> unitNames_;  // the catalogue's unit names as shown, per category
+    std::vector<ConvertedValue> results_; // the exact values of the table's rows
     TFormShadow* shadow_ = nullptr;
     std::int32_t popupCellCol_ = 0;
     std::int32_t popupCellRow_ = 0;
@@ -161,7 +166,7 @@ private:
     SettingsKnown settingsKnown_{false, false, false, false};
     std::uint8_t currentLanguage_ = 0;
     QAction* checkedLanguageItem_ = nullptr;
-    std::string valueTooLongText_; // the language file's text, "%1" for the limit
+    LanguageMessages messages_; // the language file's texts, with defaults for missing ones
     bool destroyed_ = false;
 
     // The button with which the caption strip moves the window itself: one other than the left,

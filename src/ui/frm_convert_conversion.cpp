@@ -2,7 +2,9 @@
 
 #include "catalogue/catalogue_reader.h"
 #include "catalogue/category_conversion.h"
-#include "decimal/decimal_round.h"
+#include "catalogue/unit_lookup.h"
+#include "localisation/replace_all.h"
+#include "ui/result_text.h"
 #include "ui/t_label.h"
 #include "ui/text_bytes.h"
 
@@ -12,15 +14,9 @@
 #include <QSpinBox>
 #include <QTableWidget>
 
+#include <algorithm>
+
 namespace mensurix {
-namespace {
-
-QString DisplayText(const std::string& rounded) {
-    return QString::fromLatin1(rounded.data(), static_cast<qsizetype>(rounded.size()));
-}
-
-} // namespace
-
 void TFrmConvert::LoadCatalogue(const std::string& fileName) {
     ClearCatalogue(unitCatalogue_);
     unitNames_.clear();
@@ -69,6 +65,19 @@ void TFrmConvert::WriteUnitName(int row) {
     }
 }
 
+void TFrmConvert::ShowStatus(const QString& message) {
+    LabelStatus->SetCaption(message);
+    LabelStatus->setVisible(!message.isEmpty());
+    Label6->setVisible(message.isEmpty());
+}
+
+void TFrmConvert::WriteResults(int fractionDigits) {
+    const bool group = CheckBoxDouHao->isChecked();
+    for (std::size_t row = 0; row < results_.size(); ++row) {
+        SetCellText(1, static_cast<int>(row), ResultCellText(results_[row], fractionDigits, group));
+    }
+}
+
 void TFrmConvert::RecalculateTable(int fractionDigits) {
     const int categoryIndex = ComboBoxUnits->currentIndex();
     if (categoryIndex < 0 || static_cast<std::size_t>(categoryIndex) >= unitCatalogue_.size()) {
@@ -80,22 +89,26 @@ void TFrmConvert::RecalculateTable(int fractionDigits) {
     const std::string typed = BytesFromText(EditValue->text());
     // A source list replaced by a language file may hold more items than the category has units.
     const bool valid = sourceIndex >= 0 && sourceIndex < rows && IsDecimalNumber(typed);
-    if (!valid) {
-        for (int row = 0; row < rows; ++row) {
-            WriteUnitName(row);
-            SetCellText(1, row, QString());
-        }
-        resultTexts_.clear();
-        return;
+    CategoryResults results;
+    if (valid) {
+        results = ConvertAcrossCategory(category, static_cast<std::size_t>(sourceIndex), typed);
     }
-    resultTexts_ = ConvertAcrossCategory(category, static_cast<std::size_t>(sourceIndex), typed);
-    const bool group = CheckBoxDouHao->isChecked();
+    QString status;
+    if (results.Refusal == ConversionRefusal::BelowAbsoluteZero) {
+        const auto absolute = std::find_if(category.Units.begin(), category.Units.end(),
+                                           [](const UnitEntry& u) { return u.Scale.Absolute; });
+        status = TextFromBytes(
+            ReplaceAll(messages_.BelowAbsoluteZero, "%1", std::string(UnitSymbol(absolute->Name))));
+    }
+    ShowStatus(status);
+    results_ = std::move(results.Values);
     for (int row = 0; row < rows; ++row) {
         WriteUnitName(row);
-        SetCellText(1, row,
-                    DisplayText(DecimalRound(resultTexts_[static_cast<std::size_t>(row)],
-                                             fractionDigits, group)));
+        if (results_.empty()) {
+            SetCellText(1, row, QString());
+        }
     }
+    WriteResults(fractionDigits);
 }
 
 void TFrmConvert::ShowCategoryCaption() {
@@ -147,12 +160,7 @@ void TFrmConvert::EditValueChange() {
 }
 
 void TFrmConvert::SpinEditDecChange() {
-    const int digits = SpinEditDec->value();
-    const bool group = CheckBoxDouHao->isChecked();
-    for (std::size_t row = 0; row < resultTexts_.size(); ++row) {
-        SetCellText(1, static_cast<int>(row),
-                    DisplayText(DecimalRound(resultTexts_[row], digits, group)));
-    }
+    WriteResults(SpinEditDec->value());
 }
 
 } // namespace mensurix

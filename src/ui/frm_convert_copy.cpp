@@ -1,8 +1,8 @@
 #include "ui/frm_convert.h"
 
-#include "decimal/decimal_round.h"
 #include "localisation/replace_all.h"
 #include "ui/exact_value_tip.h"
+#include "ui/result_text.h"
 #include "ui/t_input_length_limit.h"
 #include "ui/text_bytes.h"
 
@@ -21,10 +21,6 @@ namespace {
 constexpr std::size_t TipLineWidth = 64;
 constexpr std::size_t TipLines = 6;
 
-QString AsciiText(const std::string& text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 } // namespace
 
 // Every copy is plain text and whole, however long. An empty text leaves the clipboard as it
@@ -42,15 +38,15 @@ void TFrmConvert::PM_CopyClick() {
 
 void TFrmConvert::PM_CopyExactClick() {
     const auto row = static_cast<std::size_t>(popupCellRow_);
-    if (row < resultTexts_.size()) {
-        CopyToClipboard(AsciiText(DecimalExact(resultTexts_[row], false)));
+    if (row < results_.size()) {
+        CopyToClipboard(ResultWholeText(results_[row]));
     }
 }
 
 void TFrmConvert::PM_CopyPlainClick() {
     const auto row = static_cast<std::size_t>(popupCellRow_);
-    if (row < resultTexts_.size()) {
-        CopyToClipboard(AsciiText(DecimalRound(resultTexts_[row], SpinEditDec->value(), false)));
+    if (row < results_.size()) {
+        CopyToClipboard(ResultNumberText(results_[row], SpinEditDec->value(), false));
     }
 }
 
@@ -67,19 +63,32 @@ void TFrmConvert::PM_CopyTableClick() {
     CopyToClipboard(table);
 }
 
-// A result shown with fewer digits than it has shows them all on hovering.
+// A result shown with fewer digits than it has shows them all on hovering; an approximate one
+// says so, and a cell without a value says why.
 bool TFrmConvert::ShowExactValueTip(const QHelpEvent* event) {
     const int row = StringGridUnit->rowAt(event->pos().y());
     const int column = StringGridUnit->columnAt(event->pos().x());
-    if (column != 1 || row < 0 || static_cast<std::size_t>(row) >= resultTexts_.size() ||
-        !RoundingDropsDigits(resultTexts_[static_cast<std::size_t>(row)], SpinEditDec->value())) {
+    if (column != 1 || row < 0 || static_cast<std::size_t>(row) >= results_.size()) {
         QToolTip::hideText();
         return true;
     }
-    const std::string exact = DecimalExact(resultTexts_[static_cast<std::size_t>(row)], false);
-    QToolTip::showText(event->globalPos(),
-                       QString::fromUtf8(ExactValueTip(exact, TipLineWidth, TipLines)),
-                       StringGridUnit->viewport(),
+    const ConvertedValue& value = results_[static_cast<std::size_t>(row)];
+    std::string tip;
+    if (value.Missing == MissingValue::ReciprocalOfZero) {
+        tip = messages_.NoValueAtZero;
+    } else if (ShownValueDropsDigits(value, SpinEditDec->value())) {
+        tip = ExactValueTip(ResultWholeText(value).toStdString(), TipLineWidth, TipLines);
+        if (IsApproximate(value)) {
+            tip += "\n" + messages_.Approximate;
+        }
+    } else if (IsApproximate(value)) {
+        tip = messages_.Approximate;
+    }
+    if (tip.empty()) {
+        QToolTip::hideText();
+        return true;
+    }
+    QToolTip::showText(event->globalPos(), TextFromBytes(tip), StringGridUnit->viewport(),
                        StringGridUnit->visualItemRect(StringGridUnit->item(row, column)));
     return true;
 }
@@ -88,7 +97,7 @@ bool TFrmConvert::ShowExactValueTip(const QHelpEvent* event) {
 // looks, rather than leave a paste that seemingly did nothing.
 void TFrmConvert::EditValueInputRejected() {
     const std::string limit = std::to_string(TInputLengthLimit::LimitOf(EditValue));
-    const QString message = TextFromBytes(ReplaceAll(valueTooLongText_, "%1", limit));
+    const QString message = TextFromBytes(ReplaceAll(messages_.ValueTooLong, "%1", limit));
     QToolTip::showText(EditValue->mapToGlobal(QPoint(0, EditValue->height())), message, EditValue);
 }
 

@@ -18,19 +18,34 @@
 namespace mensurix {
 namespace {
 
-// For a language file that does not say it yet.
+// For a language file that does not say them yet.
 constexpr const char* DefaultValueTooLongText =
     "The value can have at most %1 characters; the text was not inserted.";
+constexpr const char* DefaultBelowAbsoluteZeroText =
+    "The value lies below absolute zero (0 %1); no temperature is lower.";
+constexpr const char* DefaultApproximateText =
+    "Approximate: built on \xCF\x80, shown only to the digits that are certain.";
+constexpr const char* DefaultNoValueAtZeroText =
+    "Zero has no value in this unit: one of the two units is the reciprocal of the other.";
+
+void DefaultIfEmpty(std::string& text, const char* fallback) {
+    if (text.empty()) {
+        text = fallback;
+    }
+}
 
 } // namespace
 
 void TFrmConvert::ApplyMessages(const std::string& path) {
-    const LanguageMessages messages = ReadLanguageMessages(path);
+    LanguageMessages messages = ReadLanguageMessages(path);
     RzURLLabel2->SetCaption(TextFromBytes(ReplaceAll(messages.Homepage, "%1", HomepageAddress)));
     RzURLLabel2->SetUrl(HomepageAddress);
     Label6->SetCaption(TextFromBytes(ReplaceAll(messages.CopyRight, "%1", CopyrightHolderText)));
-    valueTooLongText_ =
-        messages.ValueTooLong.empty() ? DefaultValueTooLongText : messages.ValueTooLong;
+    DefaultIfEmpty(messages.ValueTooLong, DefaultValueTooLongText);
+    DefaultIfEmpty(messages.BelowAbsoluteZero, DefaultBelowAbsoluteZeroText);
+    DefaultIfEmpty(messages.Approximate, DefaultApproximateText);
+    DefaultIfEmpty(messages.NoValueAtZero, DefaultNoValueAtZeroText);
+    messages_ = std::move(messages);
 }
 
 void TFrmConvert::ApplyLanguageFile(const std::string& path) {

@@ -149,6 +149,14 @@ void TFrmConvert::CreateComponents() {
     SetWhiteText(Label6);
     Label6->SetCaption(QStringLiteral("Copyright (C) ") + CopyrightHolderText);
 
+    // Why a value was refused; while it speaks, it stands where the copyright line was.
+    LabelStatus = new TLabel("LabelStatus", this, TLabel::Sizing::Fixed);
+    LabelStatus->setGeometry(205, 429, 393, 15);
+    LabelStatus->setFont(InterfaceFont(9));
+    LabelStatus->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    SetWhiteText(LabelStatus);
+    LabelStatus->hide();
+
     QFont boldFont = InterfaceFont(11);
     boldFont.setBold(true);
     Label7 = new TLabel("Label7", this, TLabel::Sizing::AutoWidth);
@@ -252,7 +260,7 @@ void TFrmConvert::CreateComponents() {
          RzSeparator1,  RzLabel1,     Label4,         Label5,        RzURLLabel2, Label6,
          Label7,        PopupMenu1,   PM_Copy,        EditClipboard, Label28,     PopupMenuView,
          PM_English,    PM_Spanish,   PM_German,      PM_Italian,    PM_French,   PM_CopyExact,
-         PM_CopyPlain,  PM_CopyTable});
+         PM_CopyPlain,  PM_CopyTable, LabelStatus});
 }
 
 } // namespace mensurix

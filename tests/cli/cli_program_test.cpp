@@ -10,7 +10,8 @@
 namespace mensurix {
 namespace {
 
-// A catalogue with UTF-8 symbols, a unit without a factor and a symbol in two categories.
+// A catalogue with UTF-8 symbols, a unit without a factor, a symbol in two categories, rounded
+// reciprocal factors, an absolute zero and reciprocal units.
 constexpr const char* FixtureCatalogue =
     "[Length]\n"
     "*Meter (m)=1|1\n"
@@ -18,15 +19,27 @@ constexpr const char* FixtureCatalogue =
     "Micrometer (\xC2\xB5m)=1000000|0.000001\n"
     "Mile (mi)=0.0006213711922373339696174341843633182215859|1609.344\n"
     "No Factor (nf)=\n"
+    "Inch (in)=39.37007874015748031496062992125984251969|0.0254\n"
+    "Foot (ft)=3.280839895013123359580052493438320209974|0.3048\n"
+    "Yard (yd)=1.093613298337707786526684164479440069992|0.9144\n"
+    "Light-Year (ly)=0.0000000000000001057000834024615463709460524485127233353|9460730472580800\n"
     "[Temperature]\n"
-    "*Kelvin (K)=1|1\n"
+    "*Kelvin (K)=1|1|=1 absolute\n"
     "Degree Celsius (\xC2\xB0"
     "C)=1|1|+-273.15\n"
     "Degree Fahrenheit (\xC2\xB0"
     "F)=1.8|0.5555555555555555555555555555555555555556|+-459.67\n"
     "[Mass]\n"
     "*Kilogram (kg)=1|1\n"
-    "Mile Weight (mi)=1|1\n";
+    "Mile Weight (mi)=1|1\n"
+    "[Fuel Economy]\n"
+    "*Kilometer per Liter (km/L)=1|1\n"
+    "Mile per US Gallon (mpg US)=2.352145833333333333333333333333333333334|"
+    "0.4251437074302720034011496594421760272092|=1.609344/3.785411784\n"
+    "Liter per 100 km (L/100 km)=||=100 reciprocal\n"
+    "[Fuel Consumption]\n"
+    "*Liter per 100 km (L/100 km)=1|1\n"
+    "Kilometer per Liter (km/L)=||=100 reciprocal\n";
 
 class CliProgram : public ::testing::Test {
 protected:
@@ -62,11 +75,23 @@ TEST_F(CliProgram, ConvertsExactlyAndPrintsOneLine) {
           "F",
           "\xC2\xB0"
           "C"},
-         "0.000000000000000000000000000000000000021852\n"},
+         "0\n"},
+        // Every digit is exact at any magnitude; the whole value is never a rounded one.
+        {{"--digits", "20", "1000000000000000", "Mile", "in"}, "63360000000000000000\n"},
+        {{"--digits", "20", "100000000000000000000", "K", "K"}, "100000000000000000000\n"},
+        {{"--digits", "20", "1000000", "ly", "in"},
+         "372469703644913385826771.65354330708661417323\n"},
+        {{"--exact", "1", "in", "in"}, "1\n"},
+        {{"--exact", "3", "ft", "yd"}, "1\n"},
+        {{"--exact", "1", "m", "in"},
+         "39.370078740157480314960629921259842519685039370078\xE2\x80\xA6 = 5000/127\n"},
         {{"--digits", "2", "1", "\xC2\xB5m", "Mile"}, "0\n"},
         {{"--digits=20", "1", "m", "Mile"}, "0.00062137119223733397\n"},
         {{"-.5", "kilometer", "M"}, "-500\n"},
         {{"1", "km", "--", "m"}, "1000\n"},
+        // A unit of another category found in its reciprocal view in the source's table.
+        {{"30", "mpg US", "L/100 km"}, "7.84048611\n"},
+        {{"7.84048611", "L/100 km", "km/L", "--digits", "4"}, "12.7543\n"},
     };
     for (const auto& row : cases) {
         SCOPED_TRACE(row.arguments[0] + " " + row.arguments[1]);
@@ -84,15 +109,25 @@ TEST_F(CliProgram, WholeCategoryInTwoAlignedColumns) {
                              "Kilometer (km)   1.5\n"
                              "Micrometer (\xC2\xB5m)  1500000000\n"
                              "Mile (mi)        0.93205679\n"
-                             "No Factor (nf)\n");
+                             "No Factor (nf)\n"
+                             "Inch (in)        59055.11811024\n"
+                             "Foot (ft)        4921.25984252\n"
+                             "Yard (yd)        1640.41994751\n"
+                             "Light-Year (ly)  0\n");
 }
 
 TEST_F(CliProgram, ListsAndSearches) {
-    EXPECT_EQ(Run({"--list"}).Output, "Length\nTemperature\nMass\n");
+    EXPECT_EQ(Run({"--list"}).Output,
+              "Length\nTemperature\nMass\nFuel Economy\nFuel Consumption\n");
     EXPECT_EQ(Run({"--list", "temperature"}).Output, "K   Kelvin\n\xC2\xB0"
                                                      "C  Degree Celsius\n\xC2\xB0"
                                                      "F  Degree Fahrenheit\n");
-    EXPECT_EQ(Run({"--search", "MILE"}).Output, "mi  Mile         Length\nmi  Mile Weight  Mass\n");
+    // A reciprocal view is the unit of another category: found once, where it is defined.
+    EXPECT_EQ(Run({"--search", "MILE"}).Output, "mi      Mile                Length\n"
+                                                "mi      Mile Weight         Mass\n"
+                                                "mpg US  Mile per US Gallon  Fuel Economy\n");
+    EXPECT_EQ(Run({"--search", "per 100"}).Output,
+              "L/100 km  Liter per 100 km  Fuel Consumption\n");
 }
 
 // Every failure says what went wrong on standard error, prints nothing on standard output and
@@ -120,6 +155,14 @@ TEST_F(CliProgram, EveryErrorWithItsStatus) {
         {{"1.2.3", "km"}, 1, "a second \".\" at character 4"},
         {{"1\xC2\xB0", "km"}, 1, "\"\xC2\xB0\" at character 2"},
         {{"-", "km"}, 1, "nothing follows the \"-\""},
+        {{".", "km"}, 1, "\".\" is not a number: it has no digit"},
+        {{"-400",
+          "\xC2\xB0"
+          "C",
+          "K"},
+         1,
+         "lies below absolute zero"},
+        {{"0", "km/L", "L/100 km"}, 1, "zero has no value in \"Liter per 100 km (L/100 km)\""},
         {{"", "km"}, 1, "the value is empty"},
         {{"1", "kmm"}, 1, "unknown unit \"kmm\"; the closest are:\n  km  "},
         {{"1", "mi", "km"},

@@ -24,7 +24,7 @@ public:
             text += '.';
             text += DigitRun();
         }
-        if (text.empty() || text == "-") {
+        if (text.empty() || text == "-" || text == "." || text == "-.") {
             text += '0';
         }
         return text;

@@ -89,11 +89,11 @@ TEST(AlignDecimals, SameWidthsPointAtSamePlace) {
 }
 
 TEST(IsDecimalNumber, AcceptsOnlyPlainDecimals) {
-    for (const char* text : {"5", "-5", ".5", "5.", "-.5", "0", "-0", "007.50", ".", "-."}) {
+    for (const char* text : {"5", "-5", ".5", "5.", "-.5", "0", "-0", "007.50"}) {
         EXPECT_TRUE(IsDecimalNumber(text)) << text;
     }
-    for (const char* text :
-         {"", "-", "1.2.3", "+5", "5 ", " 5", "1e5", "--5", "1,000", "0x10", "5-", "\t5"}) {
+    for (const char* text : {"", "-", ".", "-.", "1.2.3", "+5", "5 ", " 5", "1e5", "--5", "1,000",
+                             "0x10", "5-", "\t5"}) {
         EXPECT_FALSE(IsDecimalNumber(text)) << text;
     }
     EXPECT_FALSE(IsDecimalNumber(std::string("5\0", 2)));

@@ -1,3 +1,4 @@
+#include "../whole_values.h"
 #include "hostile_fixture.h"
 
 #include <QAction>
@@ -70,9 +71,9 @@ TEST_F(MaximumLengthValue, MaximumLengthNumberConvertsExactly) {
     Value()->clear();
     QApplication::clipboard()->setText(QString::fromStdString(digits));
     Value()->paste();
-    ASSERT_EQ(window_->ResultTexts().size(), window_->Catalogue()[0].Units.size());
-    EXPECT_EQ(window_->ResultTexts()[0], digits);
-    EXPECT_EQ(window_->ResultTexts()[1], digits.substr(3) + ".777");
+    ASSERT_EQ(WholeValues(window_->Results()).size(), window_->Catalogue()[0].Units.size());
+    EXPECT_EQ(WholeValues(window_->Results())[0], digits);
+    EXPECT_EQ(WholeValues(window_->Results())[1], digits.substr(3) + ".777");
     // The display groups the integer part: 32,767 digits and 10,922 separators.
     EXPECT_EQ(Cell(1, 0).size(), MaximumLength + (MaximumLength - 1) / 3);
 }

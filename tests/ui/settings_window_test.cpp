@@ -1,3 +1,4 @@
+#include "../whole_values.h"
 #include "converter_fixture.h"
 
 #include <filesystem>
@@ -43,7 +44,7 @@ TEST_F(SettingsWindow, ValuesReachTheControls) {
             EXPECT_EQ(From()->count(), 0);
         } else {
             EXPECT_EQ(From()->currentIndex(), 0);
-            EXPECT_FALSE(window_->ResultTexts().empty());
+            EXPECT_FALSE(WholeValues(window_->Results()).empty());
         }
         Close();
     }
