@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <set>
 #include <sstream>
@@ -69,10 +70,16 @@ TEST(ShippedCatalogue, SizeAndPreselectedUnits) {
     EXPECT_GE(units, 750U);
 }
 
+// Old readers take the factors: every plain unit keeps a pair that multiplies to 1 within the
+// rounding of both; a reciprocal unit has none.
 TEST(ShippedCatalogue, EveryFactorPairIsReciprocalAndNeverBelowOne) {
     for (const auto& category : Shipped()) {
         for (const auto& unit : category.Units) {
             SCOPED_TRACE(category.Name + " / " + unit.Name);
+            if (unit.Scale.Reciprocal) {
+                EXPECT_TRUE(unit.FactorFromBase.empty() && unit.FactorToBase.empty());
+                continue;
+            }
             ASSERT_TRUE(IsDecimalNumber(unit.FactorFromBase));
             ASSERT_TRUE(IsDecimalNumber(unit.FactorToBase));
             EXPECT_TRUE(AtMostTwoInTenToThe39AboveOne(
@@ -84,20 +91,81 @@ TEST(ShippedCatalogue, EveryFactorPairIsReciprocalAndNeverBelowOne) {
     }
 }
 
-// A typed value comes back in its own row, and an exact tie there rounds away from zero: the
-// factors never multiply to less than 1, offsets included.
+// Each line reads as the size its definition gives, in the generator's table of sizes.
+TEST(ShippedCatalogue, EveryUnitReadsAsItsDefinedSize) {
+    std::ifstream table(MENSURIX_TESTS_DIR "/shipped_sizes.tsv");
+    ASSERT_TRUE(table.good());
+    std::string line;
+    std::size_t checked = 0;
+    while (std::getline(table, line)) {
+        if (line.empty() || line.front() == '#') {
+            continue;
+        }
+        std::istringstream fields(line);
+        std::string category, name, kind, size;
+        std::getline(fields, category, '\t');
+        std::getline(fields, name, '\t');
+        std::getline(fields, kind, '\t');
+        std::getline(fields, size, '\t');
+        SCOPED_TRACE(line);
+        const UnitCategory* found = FindCategory(category);
+        ASSERT_NE(found, nullptr);
+        const auto index = FindUnit(*found, name);
+        ASSERT_LT(index, found->Units.size());
+        const UnitScale& scale = found->Units[index].Scale;
+        EXPECT_EQ(scale.Reciprocal, kind == "reciprocal");
+        EXPECT_EQ(scale.Absolute, kind == "absolute");
+        if (size.starts_with('~')) {
+            EXPECT_EQ(scale.ToBase, FractionOf(size.substr(1)));
+            EXPECT_GE(scale.CertainDigits, 50U);
+        } else {
+            const auto slash = size.find('/');
+            EXPECT_EQ(scale.ToBase, FractionOf(size.substr(0, slash), size.substr(slash + 1)));
+            EXPECT_EQ(scale.CertainDigits, 0U);
+        }
+        ++checked;
+    }
+    std::size_t units = 0;
+    for (const auto& category : Shipped()) {
+        units += category.Units.size();
+    }
+    EXPECT_EQ(checked, units);
+}
+
+// A typed value comes back in its own row exactly, at any digits; below 0 in an absolute unit
+// it is refused, and zero has no value in a reciprocal unit.
 TEST(ShippedCatalogue, ValuesComeBackInTheirOwnRow) {
     const struct {
         const char* typed;
         int digits;
         const char* shown;
-    } cases[] = {{"1", 8, "1"}, {"1", 20, "1"}, {"2.5", 0, "3"}, {"-0.25", 1, "-0.3"}};
+    } cases[] = {{"1", 8, "1"},
+                 {"1", 20, "1"},
+                 {"2.5", 0, "3"},
+                 {"-0.25", 1, "-0.3"},
+                 {"123456789012345678901234567890.123456789", 20,
+                  "123456789012345678901234567890.123456789"}};
     for (const auto& category : Shipped()) {
+        const bool absolute = std::any_of(category.Units.begin(), category.Units.end(),
+                                          [](const UnitEntry& u) { return u.Scale.Absolute; });
         for (std::size_t i = 0; i < category.Units.size(); ++i) {
             SCOPED_TRACE(category.Name + " / " + category.Units[i].Name);
             for (const auto& row : cases) {
                 const auto results = ConvertAcrossCategory(category, i, row.typed);
-                EXPECT_EQ(DecimalRound(results[i], row.digits, false), row.shown) << row.typed;
+                if (category.Units[i].Scale.Absolute && row.typed[0] == '-') {
+                    EXPECT_EQ(results.Refusal, ConversionRefusal::BelowAbsoluteZero);
+                    continue;
+                }
+                if (results.Refusal != ConversionRefusal::None) {
+                    EXPECT_TRUE(absolute) << row.typed; // the exact check judges which
+                    continue;
+                }
+                ASSERT_EQ(results.Values.size(), category.Units.size()) << row.typed;
+                EXPECT_EQ(ShownValue(results.Values[i], row.digits, false), row.shown) << row.typed;
+            }
+            if (category.Units[i].Scale.Reciprocal) {
+                const auto zero = ConvertAcrossCategory(category, i, "0");
+                EXPECT_EQ(zero.Values[i].Missing, MissingValue::ReciprocalOfZero);
             }
         }
     }
@@ -129,8 +197,11 @@ TEST(ShippedCatalogue, GoldenConversions) {
         const auto target = FindUnit(*found, to);
         ASSERT_LT(source, found->Units.size());
         ASSERT_LT(target, found->Units.size());
-        const auto results = ConvertAcrossCategory(*found, source, typed);
-        EXPECT_EQ(DecimalRound(results[target], std::stoi(digits), false), expected);
+        std::string certain;
+        std::getline(fields, certain, '\t');
+        const auto results = ConvertAcrossCategory(*found, source, typed).Values;
+        EXPECT_EQ(ShownValue(results[target], std::stoi(digits), false), expected);
+        EXPECT_EQ(results[target].CertainDigits, certain.empty() ? 0U : std::stoul(certain));
         ++checked;
     }
     EXPECT_GE(checked, 250);

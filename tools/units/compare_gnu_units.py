@@ -2,8 +2,10 @@
 """Compares every unit of data/Units.dat with GNU units, an independent converter.
 
 Each unit is converted into its category's reference unit (the one of size 1) through the
-factors and offsets as written in Units.dat, and by GNU units from its own definitions; the two
-must agree at 12 significant digits. gnu_units.txt names the GNU units expression of the units
+scales the program reads from Units.dat (a size note, else the factors and offsets), and by GNU
+units from its own definitions; the two must agree at 12 significant digits. A reciprocal unit
+(mpg US among the fuel consumption units) is compared as the reciprocal of the product of the
+two quantities, which GNU units finds dimensionless. gnu_units.txt names the GNU units expression of the units
 whose ID is not GNU units' name for them, marks the units GNU units does not know, and lists
 the deliberate differences of convention. Exits 1 on a disagreement not listed there, on a
 listed difference that now agrees, and on a unit that GNU units does not know under the name
@@ -21,7 +23,8 @@ from fractions import Fraction
 from pathlib import Path
 
 from catalogue_file import build_catalogue, read_catalogue_text
-from golden_conversions import base_value, value_in_unit
+from golden_conversions import convert
+from size_note import read_scale
 from unit_definitions import DefinitionError, parse_definitions
 
 HERE = Path(__file__).resolve().parent
@@ -106,25 +109,37 @@ def ask_gnu_units(queries):
     return answers
 
 
+def _scale(entry, label):
+    scale = read_scale(entry)
+    if scale is None:
+        raise DefinitionError(f"{label}: Units.dat gives no exact size")
+    return scale
+
+
 def comparisons(definitions, catalogue, shipped, mapping):
     """(ident, unit name, [(typed, ours, GNU units query)]) for every unit of the catalogue."""
     rows = []
-    for category, (name, built), (_, entries) in zip(definitions.categories, catalogue, shipped):
-        units = [definitions.units[ident] for ident, _ in built]
-        references = [row for row, unit in enumerate(units) if unit.size == 1 and unit.zero is None]
+    for category, (name, entries) in zip(definitions.categories, shipped):
+        own = category.rows
+        references = [row for row, unit in enumerate(own)
+                      if unit.size == 1 and unit.zero is None and not unit.reciprocal]
         if not references:
             raise DefinitionError(f"[{name}] has no reference unit (SIZE 1, no zero) to compare in")
-        reference = references[0]
-        reference_expression = mapping.expression(units[reference].ident)
-        typed_values = ((Fraction(0), Fraction(100)) if any(u.zero is not None for u in units)
+        reference = _scale(entries[references[0]], f"[{name}] {entries[references[0]].name}")
+        reference_expression = mapping.expression(own[references[0]].unit.ident)
+        typed_values = ((Fraction(0), Fraction(100)) if any(row.zero is not None for row in own)
                         else (Fraction(1),))
-        for unit, entry in zip(units, entries):
+        for row, entry in zip(own, entries):
+            label = f"[{name}] {entry.name}"
+            scale = _scale(entry, label)
             points = []
             for typed in typed_values:
-                ours = value_in_unit(entries[reference], base_value(entry, typed))
-                query = f"({_have(mapping.expression(unit.ident), typed)})/({reference_expression})"
+                ours = convert(typed, scale, reference)
+                have = _have(mapping.expression(row.unit.ident), typed)
+                query = (f"1/(({have})*({reference_expression}))" if row.reciprocal
+                         else f"({have})/({reference_expression})")
                 points.append((typed, ours, query))
-            rows.append((unit.ident, f"[{name}] {entry.name}", points))
+            rows.append((row.unit.ident, label, points))
     return rows
 
 

@@ -78,11 +78,62 @@ def _significant_digits(text: str) -> int:
     return len(text.lstrip("-").replace(".", "").strip("0"))
 
 
-def display_text(q: Fraction, fraction_digits: int) -> str:
-    """q rounded half away from zero to the given fraction digits, trailing zeros dropped."""
-    sign = "-" if q < 0 else ""
-    scaled = abs(q) * 10**fraction_digits
-    digits = int(scaled)
-    if scaled - digits >= Fraction(1, 2):
+def significant_digits(text: str) -> int:
+    """Significant digits of a decimal text's value: trailing zeros of its integer part, and
+    zeros after its last non-zero fraction digit, do not count ("1000" has 1)."""
+    whole, _, fraction = text.lstrip("-").partition(".")
+    digits = (whole + fraction.rstrip("0")).lstrip("0")
+    return len(digits.rstrip("0")) if not fraction.rstrip("0") else len(digits)
+
+
+def written_significant_digits(text: str) -> int:
+    """Digits from the first non-zero one on, trailing zeros included: the precision as
+    written."""
+    return len(text.lstrip("-").replace(".", "").lstrip("0"))
+
+
+def exact_text(q: Fraction) -> str:
+    """q as a decimal when its expansion ends, else as N/D in lowest terms."""
+    if is_terminating(q):
+        return factor_text(q)
+    return f"{q.numerator}/{q.denominator}"
+
+
+def _half_away(scaled: Fraction) -> int:
+    """scaled rounded half away from zero to an integer."""
+    magnitude = abs(scaled)
+    digits = int(magnitude)
+    if magnitude - digits >= Fraction(1, 2):
         digits += 1
-    return _scaled_text(sign, digits, fraction_digits)
+    return -digits if scaled < 0 else digits
+
+
+def rounded_text(q: Fraction, digits: int) -> str:
+    """q rounded half away from zero to `digits` significant digits, trailing zeros kept so
+    that the text shows them all; for values below 10^digits."""
+    if q == 0:
+        raise ValueError("zero has no significant digits")
+    scale = digits - 1 - _decimal_exponent(abs(q))
+    rounded = _half_away(q * Fraction(10) ** scale)
+    if abs(rounded) == 10**digits:  # rounded up into the next power of ten
+        scale -= 1
+        rounded //= 10
+    if scale < 0:
+        raise ValueError(f"{digits} significant digits end left of the point")
+    text = str(abs(rounded)).rjust(scale + 1, "0")
+    whole, fraction = (text[:-scale], text[-scale:]) if scale else (text, "")
+    return ("-" if q < 0 else "") + whole + ("." + fraction if fraction else "")
+
+
+def display_text(q: Fraction, fraction_digits: int, certain_digits: int = 0) -> str:
+    """q rounded half away from zero to the given fraction digits, trailing zeros dropped; with
+    certain_digits, never to more significant digits than that (then possibly to tens,
+    hundreds, ... shown as zeros)."""
+    places = fraction_digits
+    if certain_digits and q != 0:
+        places = min(places, certain_digits - 1 - _decimal_exponent(abs(q)))
+    if places >= 0:
+        rounded = _half_away(q * 10**places)
+        return _scaled_text("-" if rounded < 0 else "", abs(rounded), places)
+    rounded = _half_away(q / 10**-places) * 10**-places
+    return str(rounded)

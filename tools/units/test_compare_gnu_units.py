@@ -5,7 +5,7 @@ from fractions import Fraction
 from unittest import mock
 
 import compare_gnu_units
-from catalogue_file import build_catalogue, catalogue_text, read_catalogue_text
+from catalogue_file import CATEGORY_ORDER, build_catalogue, catalogue_text, read_catalogue_text
 from compare_gnu_units import Mapping, compare
 from test_generate_units import catalogue_source
 from unit_definitions import DefinitionError, parse_definitions
@@ -36,8 +36,8 @@ class CompareTest(unittest.TestCase):
         definitions = parse_definitions(source)
         catalogue = build_catalogue(definitions)
         shipped = read_catalogue_text(catalogue_text(catalogue))
-        mapping = Mapping(names + "\n" + "\n".join(f"base{i} = -" for i in range(1, 54)
-                                                   if i != 11))
+        mapping = Mapping(names + "\n" + "\n".join(
+            f"base{i} = -" for i in range(1, len(CATEGORY_ORDER)) if i != 11))
         with mock.patch.object(compare_gnu_units, "ask_gnu_units", fake_units):
             return compare(definitions, catalogue, shipped, mapping)[0]
 

@@ -6,8 +6,8 @@ from fractions import Fraction
 from catalogue_file import (CATEGORY_ORDER, CatalogueEntry, build_catalogue, catalogue_text,
                             read_catalogue_text)
 from decimal_text import display_text, factor_text
-from golden_conversions import base_value, golden_text, value_in_unit
-from tie_check import tie_failures
+from golden_conversions import golden_text
+from size_note import APPROXIMATE_DIGITS, Scale, read_note, size_from_factors
 from unit_definitions import DefinitionError, parse_definitions
 from unit_expression import Expression, ExpressionError
 
@@ -199,60 +199,66 @@ class CatalogueTest(unittest.TestCase):
                          [(name, [entry for _, entry in entries]) for name, entries in catalogue])
 
 
-class GoldenTest(unittest.TestCase):
-    def test_offsets_in_either_place(self):
-        m = CatalogueEntry("M", False, "2", "0.5", "10")
-        n = CatalogueEntry("N", False, "4", "0.25", "3", True)
-        k = CatalogueEntry("K", True, "1", "1")
-        self.assertEqual(base_value(m, Fraction(12)), 1)
-        self.assertEqual(value_in_unit(m, Fraction(1)), 12)
-        self.assertEqual(base_value(n, Fraction(16)), 1)
-        self.assertEqual(value_in_unit(n, Fraction(1)), 16)
-        self.assertEqual(base_value(k, Fraction(7)), 7)
-        self.assertEqual(value_in_unit(CatalogueEntry("L", False, "0.5", "2"), Fraction(7)),
-                         Fraction("3.5"))
+class SizeNoteTest(unittest.TestCase):
+    def test_notes_as_the_program_reads_them(self):
+        pi50 = "~3." + "1" * 49
+        cases = [("1200/3937", Scale(Fraction(1200, 3937))),
+                 ("0.3048", Scale(Fraction("0.3048"))),
+                 ("100 reciprocal", Scale(Fraction(100), reciprocal=True)),
+                 ("693 absolute", Scale(Fraction(693), absolute=True)),
+                 (pi50, Scale(Fraction(pi50[1:]), certain_digits=50)),
+                 ("~3.14", None), ("~1/3", None), ("0", None), ("1/0", None), ("x", None),
+                 ("2 reciprocal reciprocal", None), ("2 inverse", None), ("", None)]
+        for note, expected in cases:
+            with self.subTest(note):
+                self.assertEqual(read_note(note), expected)
 
-    def test_rows_and_expectations(self):
-        source = catalogue_source("third | Third (t) | 1 / 3 # s")
-        catalogue = build_catalogue(parse_definitions(source))
-        shipped = read_catalogue_text(catalogue_text(catalogue))
-        tsv = golden_text("1 third -> base0 = 0.33333333333333333333\n# note\n"
-                          "-2 base0 -> third\n0.5 third -> third @0 = 1", catalogue, shipped)
-        rows = [line for line in tsv.splitlines() if not line.startswith("#")]
-        self.assertEqual(rows, [
-            "Length\tThird (t)\t1\tBase 0 (b0)\t20\t0.33333333333333333333",
-            "Length\tBase 0 (b0)\t-2\tThird (t)\t20\t-6",
-            "Length\tThird (t)\t0.5\tThird (t)\t0\t1"])
-        for conversions in ("1 third -> base0 = 0.3333", "1 third -> base1", "x base0 -> third",
-                            "1 nothing -> base0", "1 third base0", "1 third -> base0 @x"):
+    def test_sizes_found_in_two_factors(self):
+        cases = [("0.5", "2", Fraction(2)),
+                 ("3.280833333333333333333333333333333333334", "0.3048006096012192024384048768",
+                  None),
+                 ("3", "0.3333333333333333333333333333333333333334", Fraction(1, 3)),
+                 ("0.3333333333333333333333333333333333333334", "3", Fraction(3)),
+                 ("3", "0.3333", Fraction(1, 3)), ("2", "0.4", None), ("x", "1", None)]
+        for factor_from, factor_to, expected in cases:
+            with self.subTest(factor_from=factor_from, factor_to=factor_to):
+                self.assertEqual(size_from_factors(factor_from, factor_to), expected)
+
+
+class CatalogueScaleTest(unittest.TestCase):
+    SOURCE = ("approx pi = 3.14159265358979323846264338327950288419716939937510582097494 # s\n"
+              "ftUS | Survey Foot (ft US) | 1200 / 3937 # s\n"
+              "arc | Pi Meter (pim) | pi # s\n")
+
+    def catalogue(self):
+        source = catalogue_source(self.SOURCE).replace(
+            "[Fuel Economy]\n*base36 | Base 36 (b36) | 1 # test",
+            "[Fuel Economy]\n*base36 | Base 36 (b36) | 1 # test\n"
+            "reciprocal [Fuel Consumption] = 100 # s")
+        definitions = parse_definitions(source)
+        return definitions, build_catalogue(definitions)
+
+    def test_lines_carry_the_notes_their_sizes_need(self):
+        _, catalogue = self.catalogue()
+        lines = {entry.name: entry.line() for entries in (e for _, e in catalogue)
+                 for _, entry in entries}
+        self.assertTrue(lines["Survey Foot (ft US)"].endswith("|=1200/3937"))
+        self.assertRegex(lines["Pi Meter (pim)"], r"\|=~3\.14159\d{46}\Z")
+        self.assertEqual(lines["Base 0 (b0)"], "*Base 0 (b0)=1|1")
+        fuel = [entry.line() for _, entry in catalogue[CATEGORY_ORDER.index("Fuel Economy")][1]]
+        self.assertEqual(fuel, ["*Base 36 (b36)=1|1", "Base 37 (b37)=||=100 reciprocal"])
+
+    def test_golden_conversions_through_exact_and_reciprocal_sizes(self):
+        definitions, _ = self.catalogue()
+        tsv = golden_text("3937 ftUS -> base0 = 1200\n2 base36 -> base37 = 50\n"
+                          "1 arc -> base0 @2 = 3.14\n1 base0 -> arc @60\n", definitions)
+        rows = [line.split("\t") for line in tsv.splitlines() if not line.startswith("#")]
+        self.assertEqual([row[5] for row in rows[:3]], ["1200", "50", "3.14"])
+        self.assertEqual(rows[3][6], str(APPROXIMATE_DIGITS - 3))
+        for conversions in ("1 ftUS -> base0 = 0.3", "0 base36 -> base37", "1 ftUS -> base1",
+                            "x base0 -> ftUS", "1 nothing -> base0", "1 ftUS base0"):
             with self.subTest(conversions), self.assertRaises(DefinitionError):
-                golden_text(conversions, catalogue, shipped)
-
-
-class TieTest(unittest.TestCase):
-    YARD_FROM_BASE = "1.093613298337707786526684164479440069992"
-
-    def check(self, extra, category, edit=lambda text: text):
-        definitions = parse_definitions(catalogue_source(extra, category))
-        catalogue = build_catalogue(definitions)
-        shipped = read_catalogue_text(edit(catalogue_text(catalogue)))
-        return tie_failures(definitions, catalogue, shipped)
-
-    def test_written_catalogue_shows_every_tie(self):
-        cases = [("yd | Yard (yd) | 0.9144 # s\nthird | Third (t) | 1 / 3 # s", "Length"),
-                 ("base 1 / 9 # s\ndegF | Degree F (°F) | 5 / 9 | 459.67 * 5 / 9 # s\n"
-                  "degC | Degree C (°C) | 1 | 273.15 # s", "Temperature")]
-        for extra, category in cases:
-            with self.subTest(category):
-                failures, checked = self.check(extra, category)
-                self.assertEqual(failures, [])
-                self.assertGreater(checked, 8)
-
-    def test_a_factor_rounded_down_is_caught(self):
-        rounded_down = self.YARD_FROM_BASE[:-1] + "1"
-        failures, _ = self.check("yd | Yard (yd) | 0.9144 # s", "Length",
-                                 lambda text: text.replace(self.YARD_FROM_BASE, rounded_down))
-        self.assertIn("yd -> yd", "\n".join(failures))
+                golden_text(conversions, definitions)
 
 
 if __name__ == "__main__":
