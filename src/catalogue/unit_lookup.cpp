@@ -17,9 +17,27 @@ bool NameHolds(std::string_view name, const std::string& needle) {
     return AsciiLowercase(name).find(needle) != std::string::npos;
 }
 
-// Where the symbol part of a name opens: its last "(", when the name ends in ")".
+// Where the symbol part of a name opens: the "(" that the name's final ")" closes, so that a
+// symbol may hold parentheses of its own ("W/(m·K)").
 std::size_t SymbolOpening(std::string_view name) {
-    return !name.empty() && name.back() == ')' ? name.rfind('(') : std::string_view::npos;
+    if (name.empty() || name.back() != ')') {
+        return std::string_view::npos;
+    }
+    std::size_t depth = 0;
+    for (std::size_t i = name.size(); i-- > 0;) {
+        if (name[i] == ')') {
+            ++depth;
+        } else if (name[i] == '(' && --depth == 0) {
+            return i;
+        }
+    }
+    return std::string_view::npos;
+}
+
+// Whether the symbol is the text and a convention after a blank ("gal US" for "gal").
+bool NamesAConventionOf(std::string_view symbol, std::string_view text) {
+    return symbol.size() > text.size() + 1 && symbol[text.size()] == ' ' &&
+           EqualsIgnoringAsciiCase(symbol.substr(0, text.size()), text);
 }
 
 const UnitEntry& UnitAt(const UnitCatalogue& catalogue, const UnitPosition& position) {
@@ -80,6 +98,8 @@ UnitMatch Decided(std::vector<UnitPosition> units) {
     return {units.size() == 1 ? MatchOutcome::Found : MatchOutcome::Ambiguous, std::move(units)};
 }
 
+UnitMatch FindUnitIgnoringConventions(const UnitCatalogue& catalogue, std::string_view text);
+
 } // namespace
 
 std::string_view UnitSymbol(std::string_view name) {
@@ -104,6 +124,31 @@ UnitMatch FindUnit(const UnitCatalogue& catalogue, std::string_view text) {
     if (text.empty()) {
         return {};
     }
+    // A text that conventions qualify ("gal US", "gal UK") never silently means one unit of
+    // another quantity ("Gal"): the choices are those and what the text itself names. Beside
+    // its own conventions ("mi US"), the unit a text names is the standard one.
+    UnitMatch named = FindUnitIgnoringConventions(catalogue, text);
+    auto conventions = UnitsWhere(catalogue, [&](const UnitEntry& u) {
+        return NamesAConventionOf(UnitSymbol(u.Name), text);
+    });
+    if (named.Outcome == MatchOutcome::Unknown) {
+        return conventions.empty() ? named : Decided(std::move(conventions));
+    }
+    const auto namedCategory = [&](const UnitPosition& convention) {
+        return std::any_of(named.Units.begin(), named.Units.end(), [&](const UnitPosition& unit) {
+            return unit.Category == convention.Category;
+        });
+    };
+    if (std::all_of(conventions.begin(), conventions.end(), namedCategory)) {
+        return named;
+    }
+    conventions.insert(conventions.begin(), named.Units.begin(), named.Units.end());
+    return Decided(std::move(conventions));
+}
+
+namespace {
+
+UnitMatch FindUnitIgnoringConventions(const UnitCatalogue& catalogue, std::string_view text) {
     if (auto exact = UnitsWhere(catalogue,
                                 [&](const UnitEntry& u) {
                                     const auto symbol = UnitSymbol(u.Name);
@@ -116,12 +161,18 @@ UnitMatch FindUnit(const UnitCatalogue& catalogue, std::string_view text) {
         const auto symbol = UnitSymbol(u.Name);
         return !symbol.empty() && EqualsIgnoringAsciiCase(symbol, text);
     });
+    auto named =
+        UnitsWhere(catalogue, [&](const UnitEntry& u) { return NameFits(u, text, false); });
     if (anyCase.size() == 1) {
+        // "Rad" is the rad by its name as much as the radian by its symbol in another case.
+        for (const UnitPosition& position : named) {
+            if (!(position == anyCase.front())) {
+                anyCase.push_back(position);
+            }
+        }
         return Decided(std::move(anyCase));
     }
-    if (auto named =
-            UnitsWhere(catalogue, [&](const UnitEntry& u) { return NameFits(u, text, false); });
-        !named.empty()) {
+    if (!named.empty()) {
         return Decided(std::move(named));
     }
     if (auto named =
@@ -150,6 +201,8 @@ UnitMatch FindUnit(const UnitCatalogue& catalogue, std::string_view text) {
     }
     return {MatchOutcome::Unknown, Closest(std::move(scored))};
 }
+
+} // namespace
 
 CategoryMatch FindCategory(const UnitCatalogue& catalogue, std::string_view name) {
     std::vector<std::size_t> exact;

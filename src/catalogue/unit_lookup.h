@@ -8,8 +8,9 @@
 
 namespace mensurix {
 
-// The symbol of a unit as its name writes it: the text between the last "(" and the ")" that
-// ends the name ("km" of "Kilometer (km)"); empty for a name that does not end so.
+// The symbol of a unit as its name writes it: the text between the ")" that ends the name and
+// the "(" that it closes ("km" of "Kilometer (km)", "W/(m·K)"); empty for a name that does not
+// end so.
 std::string_view UnitSymbol(std::string_view name);
 
 // The name without its symbol part and the blanks before it ("Kilometer").
@@ -32,7 +33,9 @@ struct UnitMatch {
 
 // The unit a user's text names, all texts UTF-8. Tried in this order, the first that decides
 // wins: the symbol exactly; the symbol without regard to ASCII case, when only one unit fits;
-// the name, with or without its symbol part, exactly; the name without regard to case.
+// the name, with or without its symbol part, exactly; the name without regard to case. A text
+// that symbols qualify with a convention after a blank ("gal" of "gal US" and "gal UK") is
+// ambiguous: the choices are those units and the one the text names.
 UnitMatch FindUnit(const UnitCatalogue& catalogue, std::string_view text);
 
 struct CategoryMatch {

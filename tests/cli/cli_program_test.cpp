@@ -224,12 +224,39 @@ TEST(ShippedCatalogueCli, KnownConversions) {
         {{"1", "mi", "km"}, "1.609344\n"},
         {{"--digits", "20", "1", "Torr", "Pa"}, "133.32236842105263157895\n"},
         {{"32", "Degree Fahrenheit", "Degree Celsius"}, "0\n"},
+        {{"30", "mpg US", "L/100 km"}, "7.84048611\n"},
+        {{"--exact", "1", "m", "in"},
+         "39.370078740157480314960629921259842519685039370078\u2026 = 5000/127\n"},
+        {{"1", "cal/(g\u00B7\u00B0C)", "BTU/(lb\u00B7\u00B0F)"}, "1\n"},
+        {{"--exact", "1", "ft", "ft US"}, "0.999998\n"},
     };
     for (const auto& row : cases) {
         SCOPED_TRACE(row.arguments.back());
         const CliResult result = RunCli(row.arguments, shipped);
         EXPECT_EQ(result.Status, 0) << result.Errors;
         EXPECT_EQ(result.Output, row.output);
+    }
+}
+
+// A name that could mean units of different quantities lists them rather than picking one.
+TEST(ShippedCatalogueCli, NamesOfSeveralConventionsListTheChoices) {
+    const auto shipped = [] { return std::string(MENSURIX_DATA_DIR "/Units.dat"); };
+    const struct {
+        const char* name;
+        std::vector<std::string> listed;
+    } cases[] = {
+        {"gal", {"Gal ", "gal US ", "gal UK "}}, {"pt", {"pt ", "pt US ", "pt UK "}},
+        {"mpg", {"mpg US ", "mpg UK "}},         {"cup", {"cup US ", "cup UK ", "cup metric "}},
+        {"ton", {"ton US ", "ton UK "}},         {"Rad", {"rad ", "rd "}},
+        {"Point", {"pt ", "point compass "}},
+    };
+    for (const auto& row : cases) {
+        SCOPED_TRACE(row.name);
+        const CliResult result = RunCli({"1", row.name, "m"}, shipped);
+        EXPECT_EQ(result.Status, 1);
+        for (const auto& symbol : row.listed) {
+            EXPECT_NE(result.Errors.find("\n  " + symbol), std::string::npos) << result.Errors;
+        }
     }
 }
 
