@@ -4,6 +4,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <string>
+
 namespace {
 
 const mensurix::UnitCategory& LargestShippedCategory() {
@@ -30,6 +32,20 @@ void BM_ConvertLargestCategory(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ConvertLargestCategory)->Unit(benchmark::kMicrosecond);
+
+// The longest value the value box takes, 32,767 digits, through the largest category.
+void BM_ConvertLongestValue(benchmark::State& state) {
+    const auto& category = LargestShippedCategory();
+    std::string typed(32767, '7');
+    typed[16383] = '.';
+    for (auto _ : state) {
+        const auto results = mensurix::ConvertAcrossCategory(category, 3, typed);
+        for (const auto& result : results.Values) {
+            benchmark::DoNotOptimize(mensurix::ShownValue(result, 20, true));
+        }
+    }
+}
+BENCHMARK(BM_ConvertLongestValue)->Unit(benchmark::kMillisecond);
 
 void BM_ReadShippedCatalogue(benchmark::State& state) {
     for (auto _ : state) {

@@ -4,6 +4,7 @@
 #include "decimal/decimal_add.h"
 #include "decimal/decimal_multiply.h"
 #include "decimal/decimal_round.h"
+#include "decimal/decimal_text.h"
 
 #include <vector>
 
@@ -35,7 +36,8 @@ std::size_t WrittenSignificantDigits(std::string_view decimal) {
 
 // Significant digits of a value, trailing zeros of the integer part left out ("1000" has 1).
 std::size_t SignificantDigits(std::string_view decimal) {
-    const std::string canonical = DecimalMultiply(decimal, "1");
+    const std::string canonical =
+        CanonicalMagnitude(decimal.starts_with('-') ? decimal.substr(1) : decimal);
     const auto last = canonical.find_last_not_of(".0");
     return WrittenSignificantDigits(std::string_view(canonical).substr(0, last + 1));
 }
@@ -128,15 +130,16 @@ UnitScale ReadUnitScale(const UnitEntry& unit) {
         return *noted;
     }
     UnitScale scale;
+    if (const auto size = SizeFromFactors(unit.FactorFromBase, unit.FactorToBase)) {
+        scale.ToBase = *size;
+        scale.FromBase = Reciprocal(*size);
+        return scale;
+    }
     if (!unit.FactorToBase.empty()) {
         scale.ToBase = FractionOf(unit.FactorToBase);
     }
     if (!unit.FactorFromBase.empty()) {
         scale.FromBase = FractionOf(unit.FactorFromBase);
-    }
-    if (const auto size = SizeFromFactors(unit.FactorFromBase, unit.FactorToBase)) {
-        scale.ToBase = *size;
-        scale.FromBase = Reciprocal(*size);
     }
     return scale;
 }

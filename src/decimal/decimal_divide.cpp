@@ -30,20 +30,37 @@ DecimalQuotient DecimalDivide(std::string_view a, std::string_view b, std::size_
     if (negB) {
         tb.remove_prefix(1);
     }
-    // a / b = (A / 10^fa) / (B / 10^fb) = A x 10^fb / (B x 10^fa), scaled by 10^fractionDigits.
+    // a / b x 10^fractionDigits = A x 10^(fb + fractionDigits - fa) / B.
     const auto x = natural::WithoutPoint(ta);
     const auto y = natural::WithoutPoint(tb);
-    const natural::Limbs divisor = natural::FromDigits(y.Digits, x.FractionDigits);
+    const natural::Limbs divisor = natural::FromDigits(y.Digits);
     if (divisor.empty()) {
         return {};
     }
-    const natural::Limbs dividend =
-        natural::FromDigits(x.Digits, y.FractionDigits + fractionDigits);
-    const natural::Division division = natural::Divide(dividend, divisor);
+    const std::size_t scale = y.FractionDigits + fractionDigits;
+    natural::Division division;
+    DivisionRest rest = DivisionRest::Zero;
+    if (scale >= x.FractionDigits) {
+        division =
+            natural::Divide(natural::FromDigits(x.Digits, scale - x.FractionDigits), divisor);
+        rest = RestOf(division.Remainder, divisor);
+    } else {
+        // A's last `dropped` digits lie below the quotient's last place: divide the digits above
+        // them by B alone, and judge the rest (remainder and dropped digits over B x 10^dropped)
+        // without ever dividing by that long divisor.
+        const std::size_t dropped = x.FractionDigits - scale;
+        // Digits holds every fraction digit, so at least `dropped` of them.
+        const std::string_view digits(x.Digits);
+        const std::size_t kept = digits.size() - dropped;
+        division = natural::Divide(natural::FromDigits(digits.substr(0, kept)), divisor);
+        const std::string restDigits =
+            natural::ToDigits(division.Remainder) + std::string(digits.substr(kept));
+        rest = RestOf(natural::FromDigits(restDigits), natural::FromDigits(y.Digits, dropped));
+    }
     DecimalQuotient result;
     result.Quotient = natural::WithPoint(natural::ToDigits(division.Quotient), fractionDigits);
-    result.Rest = RestOf(division.Remainder, divisor);
-    result.Negative = negA != negB && !(division.Quotient.empty() && division.Remainder.empty());
+    result.Rest = rest;
+    result.Negative = negA != negB && !(division.Quotient.empty() && rest == DivisionRest::Zero);
     if (result.Negative && !division.Quotient.empty()) {
         result.Quotient.insert(0, 1, '-');
     }

@@ -24,6 +24,18 @@ DecimalText Product(std::string_view a, std::string_view b) {
     return Canonical(DecimalMultiply(a, b));
 }
 
+// The canonical text of a value: the same as its product with 1, without multiplying where the
+// text is a well-formed number.
+DecimalText CanonicalValue(std::string_view text) {
+    const std::string_view trimmed = TrimBlanks(text);
+    if (!IsDecimalNumber(trimmed)) {
+        return Product(text, "1");
+    }
+    const bool negative = trimmed.starts_with('-');
+    DecimalText magnitude = CanonicalMagnitude(negative ? trimmed.substr(1) : trimmed);
+    return negative && magnitude != "0" ? "-" + magnitude : magnitude;
+}
+
 DecimalText Negated(const DecimalText& text) {
     if (text == "0") {
         return text;
@@ -61,8 +73,8 @@ ExactFraction FractionOf(std::string_view decimal) {
 }
 
 ExactFraction FractionOf(std::string_view numerator, std::string_view denominator) {
-    DecimalText top = Product(numerator, "1");
-    DecimalText bottom = Product(denominator, "1");
+    DecimalText top = CanonicalValue(numerator);
+    DecimalText bottom = CanonicalValue(denominator);
     if (top.empty() || bottom.empty() || bottom == "0") {
         return Missing();
     }
