@@ -3,8 +3,8 @@
 # there: mensurix-cli converts, and the window, started from its menu entry's Exec line on the X
 # display this script runs under, opens without an error box; closing it writes root's
 # ~/.config/mensurix/options.ini, which only a start that found its catalogue does. Needs root
-# (chroot, mount) and deb.debian.org; each step has a time limit, so it fails rather than hangs,
-# also when it runs inside such a chroot itself.
+# (chroot, mount) and the package archive this machine's apt is configured for; each step has a
+# time limit, so it fails rather than hangs, also when it runs inside such a chroot itself.
 # The base system is made with mmdebstrap once and kept in /var/tmp. Run through
 # with_display.sh --wm.
 #   deb_in_fresh_debian.sh <packages directory> <work directory>
@@ -30,9 +30,16 @@ deb=$(echo "$packages"/mensurix_*.deb)
 base=/var/tmp/mensurix-debian-12-base.tar
 if [[ ! -s "$base" ]]; then
     echo "making a Debian 12 base system with mmdebstrap"
-    timeout 600 mmdebstrap --quiet --variant=apt bookworm "$base.$$.tar" \
-        http://deb.debian.org/debian ||
-        fail "mmdebstrap could not make a Debian 12 base system (is deb.debian.org reachable?)"
+    # The machine's own apt sources serve as the mirror: mmdebstrap copies a sources file given
+    # in its place into the new system.
+    sources=()
+    for file in /etc/apt/sources.list /etc/apt/sources.list.d/*.list \
+        /etc/apt/sources.list.d/*.sources; do
+        [[ -s "$file" ]] && sources+=("$file")
+    done
+    [[ ${#sources[@]} -gt 0 ]] || fail "this machine has no apt sources to make the chroot from"
+    timeout 600 mmdebstrap --quiet --variant=apt bookworm "$base.$$.tar" "${sources[@]}" ||
+        fail "mmdebstrap could not make a Debian 12 base system from ${sources[*]}"
     mv "$base.$$.tar" "$base"
 fi
 
