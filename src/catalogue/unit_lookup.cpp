@@ -94,6 +94,17 @@ std::vector<Position> Closest(std::vector<std::pair<std::size_t, Position>> scor
     return closest;
 }
 
+std::size_t LongestNameLength(const UnitCatalogue& catalogue) {
+    std::size_t longest = 0;
+    for (const auto& category : catalogue) {
+        longest = std::max(longest, category.Name.size());
+        for (const auto& unit : category.Units) {
+            longest = std::max(longest, unit.Name.size());
+        }
+    }
+    return longest;
+}
+
 UnitMatch Decided(std::vector<UnitPosition> units) {
     return {units.size() == 1 ? MatchOutcome::Found : MatchOutcome::Ambiguous, std::move(units)};
 }
@@ -183,6 +194,11 @@ UnitMatch FindUnitIgnoringConventions(const UnitCatalogue& catalogue, std::strin
     if (!anyCase.empty()) {
         return Decided(std::move(anyCase));
     }
+    // A text longer than every name is near none of them; spelling distances to it would only
+    // take time (they grow with its length times every name's).
+    if (text.size() > LongestNameLength(catalogue)) {
+        return {};
+    }
     // Names that hold the text come first ("therm" names the therms), then the nearest ones.
     const std::string needle = AsciiLowercase(text);
     std::vector<std::pair<std::size_t, UnitPosition>> scored;
@@ -208,6 +224,9 @@ CategoryMatch FindCategory(const UnitCatalogue& catalogue, std::string_view name
     std::vector<std::size_t> exact;
     std::vector<std::size_t> anyCase;
     std::vector<std::pair<std::size_t, std::size_t>> scored;
+    if (name.size() > LongestNameLength(catalogue)) {
+        return {};
+    }
     for (std::size_t c = 0; c < catalogue.size(); ++c) {
         if (catalogue[c].Name == name) {
             exact.push_back(c);

@@ -210,8 +210,8 @@ std::string CliUsageText() {
            "  --help            this text\n"
            "  --version         the program's version\n"
            "\n"
-           "Exit status: 0 done, 1 the conversion or look-up failed, 2 the command line is\n"
-           "wrong.\n";
+           "Exit status: 0 done, 1 the conversion or look-up failed or its result could not be\n"
+           "written, 2 the command line is wrong.\n";
 }
 
 } // namespace mensurix

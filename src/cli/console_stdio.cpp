@@ -10,10 +10,11 @@ std::vector<std::string> CommandLineArguments(int argc, char** argv) {
     return std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc);
 }
 
-void WriteToConsole(ConsoleStream stream, std::string_view text) {
+bool WriteToConsole(ConsoleStream stream, std::string_view text) {
     std::FILE* file = stream == ConsoleStream::Output ? stdout : stderr;
-    std::fwrite(text.data(), 1, text.size(), file);
-    std::fflush(file);
+    const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
+    // The buffered bytes meet a full disk or a closed descriptor only here.
+    return std::fflush(file) == 0 && written;
 }
 
 } // namespace mensurix

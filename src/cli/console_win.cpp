@@ -39,20 +39,25 @@ std::vector<std::string> CommandLineArguments(int, char**) {
 }
 
 // A console shows UTF-16 whatever its code page; a pipe or a file gets the UTF-8 bytes.
-void WriteToConsole(ConsoleStream stream, std::string_view text) {
+bool WriteToConsole(ConsoleStream stream, std::string_view text) {
+    if (text.empty()) {
+        return true;
+    }
     const HANDLE handle =
         GetStdHandle(stream == ConsoleStream::Output ? STD_OUTPUT_HANDLE : STD_ERROR_HANDLE);
-    if (handle == nullptr || handle == INVALID_HANDLE_VALUE || text.empty()) {
-        return;
+    if (handle == nullptr || handle == INVALID_HANDLE_VALUE) {
+        return false;
     }
     DWORD mode = 0;
     DWORD written = 0;
     if (GetConsoleMode(handle, &mode)) {
         const std::wstring wide = WideFromUtf8(text);
-        WriteConsoleW(handle, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr);
-    } else {
-        WriteFile(handle, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+        return WriteConsoleW(handle, wide.data(), static_cast<DWORD>(wide.size()), &written,
+                             nullptr) &&
+               written == wide.size();
     }
+    return WriteFile(handle, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) &&
+           written == text.size();
 }
 
 } // namespace mensurix

@@ -8,7 +8,12 @@ int main(int argc, char** argv) {
     const CliResult result = RunCli(CommandLineArguments(argc, argv), [] {
         return FindDataDirectory(GetProgramDir()) + "Units.dat";
     });
-    WriteToConsole(ConsoleStream::Output, result.Output);
+    const bool delivered = WriteToConsole(ConsoleStream::Output, result.Output);
     WriteToConsole(ConsoleStream::Error, result.Errors);
+    if (!delivered) {
+        WriteToConsole(ConsoleStream::Error,
+                       "mensurix-cli: the result could not be written to standard output\n");
+        return result.Status == 0 ? 1 : result.Status;
+    }
     return result.Status;
 }

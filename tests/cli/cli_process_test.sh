@@ -58,4 +58,21 @@ expect 2 "" "unknown option" -- --nonsense
 expect 1 "" "unknown unit \"µ\"" -- 1 µ m
 expect 1 "" "\"1,5\" is not a number" -- 1,5 m µm
 expect 1 "" "Cannot open file" -- --catalogue "$work/none.dat" 1 m
+# A name longer than any unit's gets its answer without spelling suggestions (within the
+# 32,767 characters a Windows command line holds).
+long=$(printf 'x%.0s' {1..30000})
+expect 1 "" "unknown unit \"xxx" -- 1 "$long" m
+expect 1 "" "unknown category \"xxx" -- --list "$long"
+
+# A result that does not arrive is a failure, never a success: a full disk, a closed stdout.
+for redirect in full closed; do
+    got_status=0
+    if [[ $redirect == full ]]; then
+        "${program[@]}" 1 m µm >/dev/full 2>"$work/err" || got_status=$?
+    else
+        "${program[@]}" 1 m µm >&- 2>"$work/err" || got_status=$?
+    fi
+    [[ $got_status == 1 ]] || fail "output to a $redirect stdout ended with $got_status, not 1"
+    grep -qF "could not be written" "$work/err" || fail "a $redirect stdout said '$(cat "$work/err")'"
+done
 echo "cli process test passed"
