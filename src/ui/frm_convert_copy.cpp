@@ -2,6 +2,7 @@
 
 #include "localisation/replace_all.h"
 #include "ui/exact_value_tip.h"
+#include "ui/plain_tip.h"
 #include "ui/result_text.h"
 #include "ui/t_input_length_limit.h"
 #include "ui/text_bytes.h"
@@ -88,7 +89,7 @@ bool TFrmConvert::ShowExactValueTip(const QHelpEvent* event) {
         QToolTip::hideText();
         return true;
     }
-    QToolTip::showText(event->globalPos(), TextFromBytes(tip), StringGridUnit->viewport(),
+    QToolTip::showText(event->globalPos(), PlainTip(TextFromBytes(tip)), StringGridUnit->viewport(),
                        StringGridUnit->visualItemRect(StringGridUnit->item(row, column)));
     return true;
 }
@@ -97,7 +98,8 @@ bool TFrmConvert::ShowExactValueTip(const QHelpEvent* event) {
 // looks, rather than leave a paste that seemingly did nothing.
 void TFrmConvert::EditValueInputRejected() {
     const std::string limit = std::to_string(TInputLengthLimit::LimitOf(EditValue));
-    const QString message = TextFromBytes(ReplaceAll(messages_.ValueTooLong, "%1", limit));
+    const QString message =
+        PlainTip(TextFromBytes(ReplaceAll(messages_.ValueTooLong, "%1", limit)));
     QToolTip::showText(EditValue->mapToGlobal(QPoint(0, EditValue->height())), message, EditValue);
 }
 

@@ -4,6 +4,7 @@
 #include "profile/ascii_case.h"
 #include "profile/integer_text.h"
 #include "ui/frm_convert.h"
+#include "ui/plain_tip.h"
 #include "ui/t_image_button.h"
 #include "ui/t_input_length_limit.h"
 #include "ui/t_label.h"
@@ -127,9 +128,9 @@ void SetCaption(QObject* object, const Value& value) {
 
 void SetHint(QObject* object, const Value& value) {
     if (auto* item = qobject_cast<QAction*>(object)) {
-        item->setToolTip(value.Text());
+        item->setToolTip(PlainTip(value.Text()));
     } else {
-        AsWidget(object)->setToolTip(value.Text());
+        AsWidget(object)->setToolTip(PlainTip(value.Text()));
     }
 }
 

@@ -3,6 +3,7 @@
 #include "ui/program_identity.h"
 
 #include <QLabel>
+#include <QTextDocument>
 
 namespace mensurix::testing {
 namespace {
@@ -79,6 +80,30 @@ TEST_F(HostileLanguage, InvalidUtf8ValuesReadAsWindows1252) {
     EXPECT_EQ(Caption("Label2"), QString::fromUtf8("Bitte w\xC3\xA4hlen:"));
     EXPECT_EQ(Units()->itemText(0), QString::fromUtf8("L\xC3\xA4nge"));
     ExpectConverting();
+}
+
+// What a tooltip shows of a hint: rich text where the text looks like markup, as QToolTip does.
+QString ShownTip(const QString& tip) {
+    QTextDocument shown;
+    if (Qt::mightBeRichText(tip)) {
+        shown.setHtml(tip);
+    } else {
+        shown.setPlainText(tip);
+    }
+    return shown.toPlainText();
+}
+
+// Markup in a hint is shown as written, never rendered: a picture of /dev/zero filled memory.
+TEST_F(HostileLanguage, MarkupInHintsIsShownAsWritten) {
+    for (const char* hint : {"<img src=\"/dev/zero\">", "<b>bold</b> & <i>x</i> &amp;",
+                             "<table><tr><td>cell", "Minimize"}) {
+        SCOPED_TRACE(hint);
+        WriteFile("Languages/English.isl",
+                  std::string("[FrmConvert]\nBtnSysMinSize.Hint=") + hint + "\n");
+        Open();
+        EXPECT_EQ(ShownTip(Find<QWidget>("BtnSysMinSize")->toolTip()), QString(hint));
+        Close();
+    }
 }
 
 // A directory or a looping link reads as a missing file.
