@@ -1,5 +1,6 @@
 #pragma once
 
+#include "decimal/display_digits.h"
 #include "decimal/exact_fraction.h"
 
 #include <cstddef>
@@ -9,7 +10,7 @@ namespace mensurix {
 
 // Fraction digits a result keeps: one more than the display ever shows, so that rounding to any
 // shown number of digits is decided by the first dropped digit alone.
-constexpr std::size_t KeptFractionDigits = 21;
+constexpr std::size_t KeptFractionDigits = MaxFractionDigits + 1;
 
 enum class MissingValue {
     None,

@@ -1,12 +1,12 @@
 #include "cli/cli_options.h"
 
+#include "decimal/display_digits.h"
+
 #include <optional>
 #include <string_view>
 
 namespace mensurix {
 namespace {
-
-constexpr int MaximumDigits = 20;
 
 bool IsValueArgument(std::string_view argument) {
     return argument.size() >= 2 && argument[0] == '-' &&
@@ -24,7 +24,7 @@ std::optional<int> ReadDigits(std::string_view text) {
         }
         digits = digits * 10 + (ch - '0');
     }
-    return digits <= MaximumDigits ? std::optional<int>(digits) : std::nullopt;
+    return digits <= MaxFractionDigits ? std::optional<int>(digits) : std::nullopt;
 }
 
 // Walks the arguments once; options that take a value read it from "--name=value" or from the

@@ -1,5 +1,6 @@
 #include "settings/settings_file.h"
 
+#include "decimal/display_digits.h"
 #include "profile/integer_text.h"
 #include "profile/profile_file.h"
 
@@ -9,7 +10,6 @@
 namespace mensurix {
 namespace {
 
-constexpr int kMaxDigits = 20;
 constexpr int kLanguageNotChosen = 7;
 
 int ReadInteger(const ProfileFile& file, const char* section, const char* key, int fallback) {
@@ -28,7 +28,7 @@ Settings ReadSettings(const std::string& path, std::uint8_t currentLanguage) {
     settings.Language = static_cast<std::uint8_t>(std::clamp(
         ReadInteger(file, "LANGUAGE", "Default", kLanguageNotChosen), 0, kLanguageNotChosen));
     settings.Digits =
-        std::clamp(ReadInteger(file, "OPTIONS", "Digits", settings.Digits), 0, kMaxDigits);
+        std::clamp(ReadInteger(file, "OPTIONS", "Digits", settings.Digits), 0, MaxFractionDigits);
     settings.Separators = ReadInteger(file, "OPTIONS", "Separators", 1) != 0;
     settings.Class = ReadInteger(file, "OPTIONS", "Class", settings.Class);
     return settings;
@@ -40,7 +40,8 @@ void WriteSettings(const std::string& path, const Settings& settings, const Sett
     }
     ProfileFile file(path);
     if (known.Digits) {
-        file.SetString("OPTIONS", "Digits", std::to_string(settings.Digits));
+        file.SetString("OPTIONS", "Digits",
+                       std::to_string(std::clamp(settings.Digits, 0, MaxFractionDigits)));
     }
     if (known.Separators) {
         file.SetString("OPTIONS", "Separators", settings.Separators ? "1" : "0");

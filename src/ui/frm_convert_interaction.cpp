@@ -20,7 +20,10 @@ namespace mensurix {
 
 void TFrmConvert::ConnectHandlers() {
     // The lists report only the user's choices; a selection set by the program raises nothing.
-    connect(ComboBoxUnits, &QComboBox::activated, this, [this] { ComboBoxUnitsChange(); });
+    connect(ComboBoxUnits, &QComboBox::activated, this, [this] {
+        settingsKnown_.Class = true;
+        ComboBoxUnitsChange();
+    });
     connect(ComboBoxFrom, &QComboBox::activated, this, [this] { ComboBoxFromChange(); });
     connect(EditValue, &QLineEdit::textChanged, this, [this] { EditValueChange(); });
     // After a start that read no settings, what the user sets here is still saved.

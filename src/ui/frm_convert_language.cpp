@@ -1,5 +1,6 @@
 #include "ui/frm_convert.h"
 
+#include "decimal/display_digits.h"
 #include "localisation/component_line.h"
 #include "localisation/language_choice.h"
 #include "localisation/language_file.h"
@@ -11,7 +12,9 @@
 #include "ui/text_bytes.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QMenu>
+#include <QSpinBox>
 
 #include <array>
 
@@ -49,6 +52,11 @@ void TFrmConvert::ApplyMessages(const std::string& path) {
 }
 
 void TFrmConvert::ApplyLanguageFile(const std::string& path) {
+    // A language file dresses the settings' controls but never changes what they hold, so
+    // nothing of it reaches options.ini.
+    const int digits = SpinEditDec->value();
+    const bool separators = CheckBoxDouHao->isChecked();
+    const SettingsKnown known = settingsKnown_;
     // The first line that fails ends the file silently; the lines before it stay applied.
     try {
         for (const std::string& text : ReadComponentSection(path)) {
@@ -57,6 +65,10 @@ void TFrmConvert::ApplyLanguageFile(const std::string& path) {
         }
     } catch (const std::exception&) {
     }
+    SpinEditDec->setRange(0, MaxFractionDigits);
+    SpinEditDec->setValue(digits);
+    CheckBoxDouHao->setChecked(separators);
+    settingsKnown_ = known;
 }
 
 void TFrmConvert::SwitchLanguage(std::uint8_t index) {

@@ -1,5 +1,6 @@
 #include "ui/frm_convert.h"
 
+#include "decimal/display_digits.h"
 #include "ui/load_picture.h"
 #include "ui/program_identity.h"
 #include "ui/t_fixed_column_header.h"
@@ -214,7 +215,7 @@ void TFrmConvert::CreateComponents() {
 
     SpinEditDec = Named(new QSpinBox(this), "SpinEditDec");
     SpinEditDec->setGeometry(392, 40, 43, 21);
-    SpinEditDec->setRange(0, 20);
+    SpinEditDec->setRange(0, MaxFractionDigits);
     SpinEditDec->setValue(8);
 
     CheckBoxDouHao = Named(new QCheckBox("Thousand separators", this), "CheckBoxDouHao");

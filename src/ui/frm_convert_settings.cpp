@@ -18,6 +18,8 @@ void TFrmConvert::LoadSettings() {
     CheckBoxDouHao->setChecked(settings.Separators);
     const bool inList = settings.Class >= 0 && settings.Class < ComboBoxUnits->count();
     ComboBoxUnits->setCurrentIndex(inList ? settings.Class : -1);
+    // A catalogue without the saved category (a damaged file) leaves it saved for the next run.
+    settingsKnown_.Class = inList;
     ComboBoxUnitsChange();
 }
 

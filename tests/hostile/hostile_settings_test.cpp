@@ -43,6 +43,32 @@ TEST_F(HostileSettings, TenMegabytesKeepEveryOtherByte) {
     EXPECT_TRUE(ReadFile("options.ini") == expected);
 }
 
+// What hostile files make of the saved settings: a language file styles the digits box but
+// never changes its value or range, and a catalogue without the saved category keeps it saved.
+TEST_F(HostileSettings, HostileFilesNeverChangeWhatIsSaved) {
+    const std::string settings =
+        "[OPTIONS]\r\nDigits=5\r\nSeparators=0\r\nClass=40\r\n[LANGUAGE]\r\nDefault=0\r\n";
+    const struct {
+        const char* name;
+        std::string language;
+    } cases[] = {
+        {"value", "SpinEditDec.Value=3\nCheckBoxDouHao.Checked=1\n"},
+        {"range", "SpinEditDec.MaxValue=2147483647\nSpinEditDec.Value=2147483647\n"},
+        {"minimum", "SpinEditDec.MinValue=12\n"},
+    };
+    for (const auto& row : cases) {
+        SCOPED_TRACE(row.name);
+        WriteFile("options.ini", settings);
+        WriteFile("Languages/English.isl", "[FrmConvert]\n" + row.language);
+        Open();
+        EXPECT_EQ(Digits()->value(), 5);
+        EXPECT_EQ(Digits()->maximum(), 20);
+        EXPECT_FALSE(Separators()->isChecked());
+        Close();
+        EXPECT_EQ(ReadFile("options.ini"), settings);
+    }
+}
+
 // Garbage holds no settings: the defaults apply, and the settings are added after every byte of
 // it.
 TEST_F(HostileSettings, BinaryGarbage) {

@@ -93,6 +93,12 @@ TEST(WriteSettings, ValuesReadBackUnchanged) {
         WriteSettings(path, value);
         EXPECT_EQ(ReadSettings(path, 0), value);
     }
+    // Digits out of their range are never written as they are.
+    for (const int digits : {-1, 21, 2147483647}) {
+        WriteSettings(path, {digits, true, 0, 0});
+        EXPECT_EQ(ReadSettings(path, 0).Digits, digits < 0 ? 0 : 20);
+        EXPECT_EQ(ReadFileBytes(path).find("Digits=" + std::to_string(digits)), std::string::npos);
+    }
 }
 
 TEST(WriteSettings, HandEditedFileKeepsEveryOtherByte) {
