@@ -166,13 +166,19 @@ int WidgetPosition(std::int32_t number) {
     return qBound(-QWIDGETSIZE_MAX, static_cast<int>(number), QWIDGETSIZE_MAX);
 }
 
-// Components go where the file says. The window itself stays usable: at least its designed
-// size and wholly on a screen, so that no file can hide it or its close button.
+// Components go where the file says, no larger than their screen and no further off the window
+// than that: a list millions of pixels wide took gigabytes to paint. The window itself stays
+// usable: at least its designed size and wholly on a screen, so that no file can hide it or its
+// close button.
 void SetGeometry(QObject* object, const QRect& wanted) {
     auto* widget = AsWidget(object);
     auto* form = qobject_cast<TFrmConvert*>(widget);
     if (form == nullptr) {
-        widget->setGeometry(wanted);
+        const QSize limit = widget->screen()->availableGeometry().size();
+        widget->setGeometry(qBound(-limit.width(), wanted.x(), limit.width()),
+                            qBound(-limit.height(), wanted.y(), limit.height()),
+                            qMin(wanted.width(), limit.width()),
+                            qMin(wanted.height(), limit.height()));
         return;
     }
     const QScreen* screen = QGuiApplication::screenAt(wanted.center());

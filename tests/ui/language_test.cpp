@@ -215,8 +215,13 @@ TEST_F(Language, CannotLockTheUserOutOfTheWindow) {
     EXPECT_EQ(window_->pos(), screen.topLeft() + QPoint(2, 3));
     Apply("Label1.Left=-40\nLabel1.Width=0\n");
     EXPECT_EQ(Find<QLabel>("Label1")->geometry(), QRect(-40, 34, 0, 33));
-    Apply("Label1.Top=2147483647\n");
-    EXPECT_EQ(Find<QLabel>("Label1")->y(), QWIDGETSIZE_MAX);
+    // No component grows past its screen or goes further off the window than that.
+    Apply("Label1.Top=2147483647\nComboBoxUnits.Width=16777215\nComboBoxFrom.Height=16777215\n"
+          "SpinEditDec.Width=16777215\nSpinEditDec.Height=16777215\n");
+    EXPECT_EQ(Find<QLabel>("Label1")->y(), screen.height());
+    EXPECT_EQ(Units()->width(), screen.width());
+    EXPECT_EQ(From()->height(), screen.height());
+    EXPECT_EQ(Digits()->size(), screen.size());
 }
 
 } // namespace
