@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <random>
+#include <string_view>
 #include <system_error>
 
 namespace mensurix {
@@ -17,19 +18,62 @@ namespace fs = std::filesystem;
 // As many links as the Linux kernel follows before it reports a loop.
 constexpr int MaxLinkHops = 40;
 
+constexpr char HexDigits[] = "0123456789abcdef";
+constexpr std::size_t TemporaryHexDigits = 16;
+constexpr std::string_view TemporaryEnding = ".tmp";
+
+// When this run began: a temporary file of ours older than that is left over from a run that
+// was killed while it wrote, since a run removes its own.
+const fs::file_time_type RunStart = fs::file_time_type::clock::now();
+
+// Whether `name` is a temporary name that UnusedTemporaryPath gives beside `target`; both in the
+// system's own encoding of names.
+bool IsTemporaryNameOf(const fs::path::string_type& name, const fs::path::string_type& target) {
+    const std::size_t length = target.size() + 1 + TemporaryHexDigits + TemporaryEnding.size();
+    if (name.size() != length || name.compare(0, target.size(), target) != 0 ||
+        name[target.size()] != '.') {
+        return false;
+    }
+    for (std::size_t i = 0; i < TemporaryHexDigits + TemporaryEnding.size(); ++i) {
+        const auto ch = name[target.size() + 1 + i];
+        const bool fits = i < TemporaryHexDigits
+                              ? (ch >= '0' && ch <= '9') || (ch >= 'a' && ch <= 'f')
+                              : ch == TemporaryEnding[i - TemporaryHexDigits];
+        if (!fits) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Removes the temporary files that killed runs left beside the target; another run's file that
+// it is writing now is younger than this run and stays.
+void RemoveStaleTemporaries(const fs::path& target) {
+    const fs::path::string_type targetName = target.filename().native();
+    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    std::error_code error;
+    for (fs::directory_iterator entry(folder, error), end; !error && entry != end;
+         entry.increment(error)) {
+        std::error_code ignored;
+        if (IsTemporaryNameOf(entry->path().filename().native(), targetName) &&
+            entry->is_regular_file(ignored) && entry->last_write_time(ignored) < RunStart) {
+            fs::remove(entry->path(), ignored);
+        }
+    }
+}
+
 // A name beside the target that no file has yet. A random part keeps two programs writing the
 // same target from picking the same name.
 fs::path UnusedTemporaryPath(const fs::path& target) {
     static std::mt19937_64 generator{std::random_device{}()};
-    static constexpr char hexDigits[] = "0123456789abcdef";
     for (;;) {
         std::uint64_t bits = generator();
         std::string suffix = ".";
-        for (int i = 0; i < 16; ++i) {
-            suffix += hexDigits[bits & 0xF];
+        for (std::size_t i = 0; i < TemporaryHexDigits; ++i) {
+            suffix += HexDigits[bits & 0xF];
             bits >>= 4;
         }
-        suffix += ".tmp";
+        suffix += TemporaryEnding;
         fs::path candidate = target;
         candidate += suffix;
         std::error_code error;
@@ -69,11 +113,16 @@ bool Replace(const fs::path& name, std::string_view bytes) {
         return false;
     }
     if (regular && replace_steps::MustOverwriteInPlace(target)) {
-        return replace_steps::OverwriteInPlace(target, bytes);
+        if (!replace_steps::OverwriteInPlace(target, bytes)) {
+            return false;
+        }
+        RemoveStaleTemporaries(target);
+        return true;
     }
     const fs::path temporary = UnusedTemporaryPath(target);
     if (replace_steps::WriteNewFile(temporary, bytes, regular ? &target : nullptr) &&
         replace_steps::MoveOver(temporary, target)) {
+        RemoveStaleTemporaries(target);
         return true;
     }
     // A replacement that failed half-way may have taken the target away (Windows reports that

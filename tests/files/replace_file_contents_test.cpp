@@ -6,7 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
+#include <set>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -47,6 +49,40 @@ TEST(ReplaceFileContents, TargetHoldsExactlyTheNewBytesAndNothingIsLeftBeside) {
         EXPECT_EQ(ReadFileBytes(path), row.newBytes);
         EXPECT_EQ(directory.EntryNames(), "options.ini");
     }
+}
+
+// Temporaries that a killed run left beside the target go at the next save; names not ours,
+// and one another run is writing now, stay.
+TEST(ReplaceFileContents, StaleTemporariesOfKilledRunsAreRemoved) {
+    namespace fs = std::filesystem;
+    const ScratchDirectory directory;
+    const auto now = fs::file_time_type::clock::now();
+    const struct {
+        const char* name;
+        std::chrono::hours age;
+        bool stays;
+    } entries[] = {
+        {"options.ini.0123456789abcdef.tmp", std::chrono::hours(2), false},
+        {"options.ini.fedcba9876543210.tmp", std::chrono::hours(-1), true}, // younger than the run
+        {"options.ini.0123.tmp", std::chrono::hours(2), true},
+        {"other.ini.0123456789abcdef.tmp", std::chrono::hours(2), true},
+        {"options.ini.0123456789abcdef.tmp.bak", std::chrono::hours(2), true},
+    };
+    for (const auto& entry : entries) {
+        fs::last_write_time(directory.WriteFile(entry.name, "left"), now - entry.age);
+    }
+    ReplaceFileContents(directory.PathOf("options.ini"), "new");
+    std::set<std::string> staying = {"options.ini"};
+    for (const auto& entry : entries) {
+        if (entry.stays) {
+            staying.insert(entry.name);
+        }
+    }
+    std::string expected;
+    for (const auto& name : staying) {
+        expected += (expected.empty() ? "" : " ") + name;
+    }
+    EXPECT_EQ(directory.EntryNames(), expected);
 }
 
 TEST(ReplaceFileContents, WritesNonAsciiNames) {
