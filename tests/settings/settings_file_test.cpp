@@ -164,7 +164,6 @@ TEST(WriteSettings, UnknownValuesKeepWhatTheFileHolds) {
     EXPECT_EQ(directory.EntryNames(), "");
 }
 
-
 // The four keys reach the file together or not at all.
 TEST(WriteSettings, FailedWriteChangesNoKey) {
     const std::string old = OptionsFile("Digits=3\nSeparators=0\nClass=2");
