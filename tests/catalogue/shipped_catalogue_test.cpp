@@ -4,12 +4,12 @@
 #include "decimal/decimal_multiply.h"
 #include "decimal/decimal_round.h"
 
+#include "table_rows.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
 #include <set>
-#include <sstream>
 #include <string>
 
 namespace mensurix {
@@ -93,21 +93,11 @@ TEST(ShippedCatalogue, EveryFactorPairIsReciprocalAndNeverBelowOne) {
 
 // Each line reads as the size its definition gives, in the generator's table of sizes.
 TEST(ShippedCatalogue, EveryUnitReadsAsItsDefinedSize) {
-    std::ifstream table(MENSURIX_TESTS_DIR "/shipped_sizes.tsv");
-    ASSERT_TRUE(table.good());
-    std::string line;
-    std::size_t checked = 0;
-    while (std::getline(table, line)) {
-        if (line.empty() || line.front() == '#') {
-            continue;
-        }
-        std::istringstream fields(line);
-        std::string category, name, kind, size;
-        std::getline(fields, category, '\t');
-        std::getline(fields, name, '\t');
-        std::getline(fields, kind, '\t');
-        std::getline(fields, size, '\t');
-        SCOPED_TRACE(line);
+    const auto rows = ReadTableRows(MENSURIX_TESTS_DIR "/shipped_sizes.tsv");
+    for (const TableRow& row : rows) {
+        const std::string category = row.Field(0), name = row.Field(1), kind = row.Field(2),
+                          size = row.Field(3);
+        SCOPED_TRACE(row.Line);
         const UnitCategory* found = FindCategory(category);
         ASSERT_NE(found, nullptr);
         const auto index = FindUnit(*found, name);
@@ -123,13 +113,12 @@ TEST(ShippedCatalogue, EveryUnitReadsAsItsDefinedSize) {
             EXPECT_EQ(scale.ToBase, FractionOf(size.substr(0, slash), size.substr(slash + 1)));
             EXPECT_EQ(scale.CertainDigits, 0U);
         }
-        ++checked;
     }
     std::size_t units = 0;
     for (const auto& category : Shipped()) {
         units += category.Units.size();
     }
-    EXPECT_EQ(checked, units);
+    EXPECT_EQ(rows.size(), units);
 }
 
 // A typed value comes back in its own row exactly, at any digits; below 0 in an absolute unit
@@ -174,37 +163,23 @@ TEST(ShippedCatalogue, ValuesComeBackInTheirOwnRow) {
 // The golden file holds conversions at 20 digits and exact ties between units at few digits
 // (2.5 yd at 0 digits shows 3 yd, 31.1 °F shows -1 °C), computed through this file.
 TEST(ShippedCatalogue, GoldenConversions) {
-    std::ifstream golden(MENSURIX_TESTS_DIR "/shipped_conversions.tsv");
-    ASSERT_TRUE(golden.good());
-    std::string line;
-    int checked = 0;
-    while (std::getline(golden, line)) {
-        if (line.empty() || line.front() == '#') {
-            continue;
-        }
-        std::istringstream fields(line);
-        std::string category, from, typed, to, digits, expected;
-        std::getline(fields, category, '\t');
-        std::getline(fields, from, '\t');
-        std::getline(fields, typed, '\t');
-        std::getline(fields, to, '\t');
-        std::getline(fields, digits, '\t');
-        std::getline(fields, expected, '\t');
-        SCOPED_TRACE(line);
+    const auto rows = ReadTableRows(MENSURIX_TESTS_DIR "/shipped_conversions.tsv");
+    for (const TableRow& row : rows) {
+        const std::string category = row.Field(0), from = row.Field(1), typed = row.Field(2),
+                          to = row.Field(3), digits = row.Field(4), expected = row.Field(5),
+                          certain = row.Field(6);
+        SCOPED_TRACE(row.Line);
         const UnitCategory* found = FindCategory(category);
         ASSERT_NE(found, nullptr);
         const auto source = FindUnit(*found, from);
         const auto target = FindUnit(*found, to);
         ASSERT_LT(source, found->Units.size());
         ASSERT_LT(target, found->Units.size());
-        std::string certain;
-        std::getline(fields, certain, '\t');
         const auto results = ConvertAcrossCategory(*found, source, typed).Values;
         EXPECT_EQ(ShownValue(results[target], std::stoi(digits), false), expected);
         EXPECT_EQ(results[target].CertainDigits, certain.empty() ? 0U : std::stoul(certain));
-        ++checked;
     }
-    EXPECT_GE(checked, 250);
+    EXPECT_GE(rows.size(), 250U);
 }
 
 } // namespace

@@ -1,12 +1,12 @@
 #include "catalogue/catalogue_reader.h"
 #include "catalogue/category_conversion.h"
 
+#include "table_rows.h"
+
 #include <gmpxx.h>
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <random>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -63,20 +63,10 @@ std::size_t SignificantDigits(const std::string& decimal) {
 
 // category -> sizes in catalogue order, from the generator's table.
 std::vector<std::pair<std::string, std::vector<Size>>> ShippedSizes() {
-    std::ifstream table(MENSURIX_TESTS_DIR "/shipped_sizes.tsv");
     std::vector<std::pair<std::string, std::vector<Size>>> sizes;
-    std::string line;
-    while (std::getline(table, line)) {
-        if (line.empty() || line.front() == '#') {
-            continue;
-        }
-        std::istringstream fields(line);
-        std::string category, unit, kind, size, zero;
-        std::getline(fields, category, '\t');
-        std::getline(fields, unit, '\t');
-        std::getline(fields, kind, '\t');
-        std::getline(fields, size, '\t');
-        std::getline(fields, zero, '\t');
+    for (const TableRow& row : ReadTableRows(MENSURIX_TESTS_DIR "/shipped_sizes.tsv")) {
+        const std::string category = row.Field(0), kind = row.Field(2), size = row.Field(3),
+                          zero = row.Field(4);
         if (sizes.empty() || sizes.back().first != category) {
             sizes.emplace_back(category, std::vector<Size>{});
         }
@@ -226,7 +216,6 @@ mpq_class ValueIn(const Size& unit, const mpq_class& base) {
 }
 
 struct Checked {
-    int Conversions = 0;
     int Values = 0;
     int Mismatches = 0;
 };
@@ -236,7 +225,6 @@ void CheckConversion(const UnitCategory& category, const std::vector<Size>& size
     const mpq_class value = DecimalValue(typed);
     const Size& from = sizes[source];
     const auto results = ConvertAcrossCategory(category, source, typed);
-    ++checked.Conversions;
     if (from.Reciprocal && value == 0) {
         for (const auto& result : results.Values) {
             checked.Mismatches += result.Kept.empty() ? 0 : 1;
