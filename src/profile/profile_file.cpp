@@ -17,6 +17,10 @@ ProfileFile::ProfileFile(std::string path) : path_(std::move(path)) {
     }
     try {
         contents_ = ReadFileBytes(path_);
+        utf16_ = ReadUtf16(contents_);
+        if (utf16_) {
+            contents_ = std::move(utf16_->utf8);
+        }
     } catch (const FileError&) {
         readable_ = false;
     }
@@ -25,6 +29,10 @@ ProfileFile::ProfileFile(std::string path) : path_(std::move(path)) {
 std::string ProfileFile::ReadString(std::string_view section, std::string_view key,
                                     std::string_view defaultValue) const {
     return ProfileValue(contents_, section, key).value_or(std::string(defaultValue));
+}
+
+bool ProfileFile::HasKey(std::string_view section, std::string_view key) const {
+    return ProfileValue(contents_, section, key).has_value();
 }
 
 std::vector<std::string> ProfileFile::ReadSectionLines(std::string_view section) const {
@@ -40,7 +48,12 @@ void ProfileFile::Save() {
     if (!readable_) {
         throw FileError("Unable to write to " + path_);
     }
-    ReplaceFileContents(path_, contents_);
+    if (utf16_) {
+        utf16_->utf8 = contents_;
+        ReplaceFileContents(path_, WriteUtf16(*utf16_));
+    } else {
+        ReplaceFileContents(path_, contents_);
+    }
     exists_ = true;
 }
 

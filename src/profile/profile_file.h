@@ -1,5 +1,8 @@
 #pragma once
 
+#include "text/utf16_text.h"
+
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -9,7 +12,8 @@ namespace mensurix {
 // A profile file on disk, read once when the object is made. Keys are set on the contents held
 // here and reach the disk together, in one replacement of the whole file, at Save. Anything but
 // a regular file at the path (a folder, FIFO or device) reads as no file, and so does a file
-// that cannot be read.
+// that cannot be read. A file saved as UTF-16 (with its byte-order mark) is read as UTF-8 and
+// saved in UTF-16 again.
 class ProfileFile {
 public:
     explicit ProfileFile(std::string path);
@@ -19,6 +23,8 @@ public:
 
     std::string ReadString(std::string_view section, std::string_view key,
                            std::string_view defaultValue) const;
+
+    bool HasKey(std::string_view section, std::string_view key) const;
 
     // See ProfileSectionLines; empty when the section is missing.
     std::vector<std::string> ReadSectionLines(std::string_view section) const;
@@ -35,6 +41,7 @@ public:
 private:
     std::string path_;
     std::string contents_;
+    std::optional<Utf16Text> utf16_; // the file's encoding when it is UTF-16; text in contents_
     bool exists_ = false;
     bool readable_ = true;
 };

@@ -34,25 +34,31 @@ Settings ReadSettings(const std::string& path, std::uint8_t currentLanguage) {
     return settings;
 }
 
-void WriteSettings(const std::string& path, const Settings& settings, const SettingsKnown& known) {
+void WriteSettings(const std::string& path, const Settings& settings, const Settings& readAtStart,
+                   const SettingsKnown& known) {
     if (!known.Any()) {
         return;
     }
     ProfileFile file(path);
-    if (known.Digits) {
-        file.SetString("OPTIONS", "Digits",
-                       std::to_string(std::clamp(settings.Digits, 0, MaxFractionDigits)));
+    bool anySet = false;
+    const auto setIfChanged = [&](bool isKnown, bool changed, const char* section, const char* key,
+                                  const std::string& value) {
+        if (isKnown && (changed || !file.HasKey(section, key))) {
+            file.SetString(section, key, value);
+            anySet = true;
+        }
+    };
+    setIfChanged(known.Digits, settings.Digits != readAtStart.Digits, "OPTIONS", "Digits",
+                 std::to_string(std::clamp(settings.Digits, 0, MaxFractionDigits)));
+    setIfChanged(known.Separators, settings.Separators != readAtStart.Separators, "OPTIONS",
+                 "Separators", settings.Separators ? "1" : "0");
+    setIfChanged(known.Class, settings.Class != readAtStart.Class, "OPTIONS", "Class",
+                 std::to_string(settings.Class));
+    setIfChanged(known.Language, settings.Language != readAtStart.Language, "LANGUAGE", "Default",
+                 std::to_string(settings.Language));
+    if (anySet) {
+        file.Save();
     }
-    if (known.Separators) {
-        file.SetString("OPTIONS", "Separators", settings.Separators ? "1" : "0");
-    }
-    if (known.Class) {
-        file.SetString("OPTIONS", "Class", std::to_string(settings.Class));
-    }
-    if (known.Language) {
-        file.SetString("LANGUAGE", "Default", std::to_string(settings.Language));
-    }
-    file.Save();
 }
 
 } // namespace mensurix

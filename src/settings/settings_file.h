@@ -12,10 +12,13 @@ namespace mensurix {
 // meaning not chosen) and the digits and the language are clamped into their ranges.
 Settings ReadSettings(const std::string& path, std::uint8_t currentLanguage);
 
-// Sets the values that `known` names key by key, keeping every other byte of the file, and
-// replaces the file once, so that either all of them change or none; with none known the file is
-// not touched. Throws FileError("Unable to write to <path>") when the file cannot be written.
-void WriteSettings(const std::string& path, const Settings& settings,
+// Saves what this run changed: reads the file again and sets, key by key, each value that
+// `known` names and that differs from `readAtStart` (what the run read) or that the file lacks,
+// keeping every other byte, so that a change made meanwhile by another window or by hand
+// survives. The file is replaced once, so that either all of them change or none; with nothing
+// to set it is not touched. Throws FileError("Unable to write to <path>") when the file cannot
+// be written.
+void WriteSettings(const std::string& path, const Settings& settings, const Settings& readAtStart,
                    const SettingsKnown& known = SettingsKnown{});
 
 } // namespace mensurix

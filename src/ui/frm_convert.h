@@ -63,6 +63,7 @@ public:
     // Settings.
     void LoadSettings();
     void SaveSettings();
+    void SaveSettingsBeforeSessionEnd();
 
     // Language.
     void ApplyMessages(const std::string& path);
@@ -164,6 +165,8 @@ private:
     std::string settingsDir_; // options.ini
     // Nothing is known before the settings are read; the user's own changes become known.
     SettingsKnown settingsKnown_{false, false, false, false};
+    // What options.ini held when it was last read or written; a save writes only the changes.
+    Settings settingsInFile_;
     std::uint8_t currentLanguage_ = 0;
     QAction* checkedLanguageItem_ = nullptr;
     LanguageMessages messages_; // the language file's texts, with defaults for missing ones

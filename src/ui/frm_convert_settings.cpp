@@ -7,10 +7,13 @@
 #include <QComboBox>
 #include <QSpinBox>
 
+#include <exception>
+
 namespace mensurix {
 
 void TFrmConvert::LoadSettings() {
     const Settings settings = ReadSettings(settingsDir_ + "options.ini", currentLanguage_);
+    settingsInFile_ = settings;
     // The file, or the defaults of a missing one, gave every value.
     settingsKnown_ = SettingsKnown{};
     currentLanguage_ = settings.Language;
@@ -32,7 +35,18 @@ void TFrmConvert::SaveSettings() {
     if (settingsKnown_.Any()) {
         // A per-user folder is made on the first save.
         MakeDirectories(settingsDir_);
-        WriteSettings(settingsDir_ + "options.ini", settings, settingsKnown_);
+        WriteSettings(settingsDir_ + "options.ini", settings, settingsInFile_, settingsKnown_);
+        settingsInFile_ = settings;
+    }
+}
+
+// The session may end the program without closing its window, so what a close would save is
+// saved now; the close that may still follow saves only what changes after this.
+void TFrmConvert::SaveSettingsBeforeSessionEnd() {
+    try {
+        SaveSettings();
+    } catch (const std::exception& error) {
+        ReportError(error);
     }
 }
 

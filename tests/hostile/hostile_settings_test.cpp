@@ -84,6 +84,8 @@ TEST_F(HostileSettings, BinaryGarbage) {
     EXPECT_NE(written.find("[OPTIONS]", garbage.size()), std::string::npos);
 }
 
+// An unreadable value that the run does not change is left for whoever wrote it; missing keys
+// are added.
 TEST_F(HostileSettings, InvalidUtf8AroundTheKeys) {
     WriteFile("options.ini", "[OPTIONS]\n\xC0\xAF=\xFF\nDigits=\xED\xA0\x80\nClass=1\n");
     Open();
@@ -91,7 +93,29 @@ TEST_F(HostileSettings, InvalidUtf8AroundTheKeys) {
     EXPECT_EQ(Units()->currentIndex(), 1);
     Close();
     EXPECT_EQ(ReadFile("options.ini"),
-              "[OPTIONS]\n\xC0\xAF=\xFF\nDigits=8\nClass=1\nSeparators=1\n[LANGUAGE]\nDefault=0\n");
+              "[OPTIONS]\n\xC0\xAF=\xFF\nDigits=\xED\xA0\x80\nClass=1\nSeparators=1\n[LANGUAGE]\n"
+              "Default=0\n");
+}
+
+// A file saved as UTF-16 by a Windows editor gives its settings and stays UTF-16.
+TEST_F(HostileSettings, Utf16File) {
+    const auto utf16 = [](std::string_view ascii) {
+        std::string bytes = "\xFF\xFE";
+        for (const char c : ascii) {
+            bytes += c;
+            bytes += '\0';
+        }
+        return bytes;
+    };
+    WriteFile("options.ini", utf16("[OPTIONS]\r\nDigits=3\r\nClass=2\r\n"));
+    Open();
+    EXPECT_EQ(Digits()->value(), 3);
+    EXPECT_EQ(Units()->currentIndex(), 2);
+    Digits()->setValue(5);
+    Close();
+    EXPECT_TRUE(ReadFile("options.ini") ==
+                utf16("[OPTIONS]\r\nDigits=5\r\nClass=2\r\nSeparators=1\r\n[LANGUAGE]\r\n"
+                      "Default=0\r\n"));
 }
 
 // A directory reads as no file; writing over it fails with the message box's text, and the
