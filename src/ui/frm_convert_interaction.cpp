@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QHelpEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -44,6 +45,10 @@ void TFrmConvert::ConnectHandlers() {
                     ShowCategoryCaption();
                 }
             });
+#if QT_CONFIG(sessionmanager)
+    connect(qGuiApp, &QGuiApplication::commitDataRequest, this,
+            [this] { SaveSettingsBeforeSessionEnd(); });
+#endif
     connect(BtnSysMinSize, &QAbstractButton::clicked, this, [this] { BtnSysMinSizeClick(); });
     connect(BtnSysClose, &QAbstractButton::clicked, this, [this] { BtnSysCloseClick(); });
     connect(PM_Copy, &QAction::triggered, this, [this] { PM_CopyClick(); });

@@ -120,4 +120,22 @@ cp "$work/options.ini" "$work/options.first"
 start
 close_converter "$pid"
 cmp -s "$work/options.ini" "$work/options.first" || fail "settings changed across a restart"
+
+# Logout and shutdown: the signal ends the program as a close does, saving the change made in
+# the window (the separators box toggled), while a hand edit made meanwhile to a key the run did
+# not change (Class) survives.
+separators=0
+for signal in TERM HUP; do
+    start
+    click 450 50
+    separators=$((1 - separators))
+    sed -i 's/^Class=.*/Class=2\r/' "$work/options.ini"
+    kill -"$signal" "$pid"
+    status=0
+    wait "$pid" || status=$?
+    ((status == 0)) || fail "SIG$signal: the program ended with status $status"
+    grep -q "^Separators=$separators" "$work/options.ini" || fail "SIG$signal: $(cat "$work/options.ini")"
+    grep -q '^Class=2' "$work/options.ini" || fail "SIG$signal: the hand edit is lost"
+    grep -q '^Digits=3' "$work/options.ini" || fail "SIG$signal: $(cat "$work/options.ini")"
+done
 echo "converter e2e passed"
