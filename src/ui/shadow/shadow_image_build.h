@@ -22,10 +22,18 @@ struct PlacedTransparencyMask {
 };
 
 // Draws the grey halo of an owner's shape into an image already sized to the owner plus the
-// margins: the shape (in image coordinates) white on black, the mask's see-through pixels left
-// black, blurred, and then the owner's own area black again, so that the halo lies only outside
-// what the owner shows. The grey level in each colour byte is the coming opacity.
+// margins: BlurShadowShape, then CutOwnerArea. The grey level in each colour byte is the coming
+// opacity.
 void BuildShadowImage(ShadowImage& image, const std::vector<PixelRect>& shape,
                       const std::optional<PlacedTransparencyMask>& mask);
+
+// The shape (in image coordinates) white on black, the mask's see-through pixels left black,
+// blurred: the halo with the owner's own area still lit.
+void BlurShadowShape(ShadowImage& image, const std::vector<PixelRect>& shape,
+                     const std::optional<PlacedTransparencyMask>& mask);
+
+// The owner's own area black again, so that the halo lies only outside what the owner shows.
+void CutOwnerArea(ShadowImage& image, const std::vector<PixelRect>& shape,
+                  const std::optional<PlacedTransparencyMask>& mask);
 
 } // namespace mensurix
