@@ -6,6 +6,7 @@
 #include "ui/shadow/shadow_color.h"
 #include "ui/shadow/shadow_image_build.h"
 #include "ui/shadow/shadow_image_draw.h"
+#include "ui/shadow/shadow_image_scale.h"
 #include "ui/shadow/shadow_layer.h"
 #include "ui/shadow/shadow_layer_paint.h"
 
@@ -124,6 +125,8 @@ void TFormShadow::FormWindowProc(const QEvent& event) {
         FormPosChanging(false);
         RequestRefresh();
         break;
+    // On another screen the owner may have another device pixel ratio, and its halo with it.
+    case QEvent::ScreenChangeInternal:
     case QEvent::Move:
     case QEvent::Resize:
     case QEvent::Show:
@@ -182,10 +185,12 @@ void TFormShadow::BuildShadow() {
         return;
     }
     const QSize outer = OwnerForm->frameGeometry().size();
-    const int width = outer.width() + 2 * ShadowMargin;
-    const int height = outer.height() + 2 * ShadowMargin;
+    const QSize size = outer + QSize(2 * ShadowMargin, 2 * ShadowMargin);
+    const qreal ratio = OwnerForm->devicePixelRatio();
+    const HaloScale scale = HaloScaleFor(ratio, size.width(), size.height());
     const std::optional<QColor> transparentColor = OwnerTransparentColor(*OwnerForm);
-    if (ShadowBitmap.Width() != width || ShadowBitmap.Height() != height) {
+    if (ShadowBitmap.Width() != scale.width || ShadowBitmap.Height() != scale.height ||
+        ratio != builtRatio_) {
         NeedsRebuild = true;
     } else if (transparentColor != LastTransparentColor) {
         NeedsRebuild = true;
@@ -203,7 +208,10 @@ void TFormShadow::BuildShadow() {
         mask = PlacedTransparencyMask{OwnerTransparencyMask(*OwnerForm, *transparentColor),
                                       client.x() + ShadowMargin, client.y() + ShadowMargin};
     }
-    DrawShadowOpacities(ShadowBitmap, width, height, OwnerShadowShape(*OwnerForm), mask);
+    DrawShadowOpacities(ShadowBitmap, size.width(), size.height(), OwnerShadowShape(*OwnerForm),
+                        mask, ratio);
+    builtRatio_ = ratio;
+    haloSize_ = size;
     ++buildCount_;
     UpdateLayer();
 }
@@ -275,7 +283,7 @@ void TFormShadow::paintEvent(QPaintEvent* /*event*/) {
         painter.fillRect(rect(), Qt::transparent);
         return;
     }
-    PaintShadowLayer(painter, ShadowBitmap, RgbFromColorRef(ShadowColor));
+    PaintShadowLayer(painter, ShadowBitmap, RgbFromColorRef(ShadowColor), builtRatio_);
 }
 
 } // namespace mensurix

@@ -15,8 +15,8 @@
 namespace mensurix {
 
 // The soft coloured halo around an owner window: a per-pixel translucent top-level window,
-// ShadowMargin pixels larger than its owner on every side, kept directly below the owner in the
-// stacking order. It is never activated, has no taskbar entry and lets every click through to
+// ShadowMargin logical pixels larger than its owner on every side, kept directly below the owner in
+// the stacking order. It is never activated, has no taskbar entry and lets every click through to
 // what lies beneath. It follows each move of the owner without redrawing, also while the window
 // manager drags it, redraws only when the owner's size or transparent colour changes, and is
 // hidden while the owner is hidden, minimised, maximised or full screen, while the window
@@ -88,7 +88,11 @@ private:
     bool ShadowVisible = false;
     std::uint32_t ShadowColor = 0;
     std::optional<QColor> LastTransparentColor;
+    // The halo's opacities in device pixels for builtRatio_, around an owner of haloSize_
+    // logical pixels with the margins.
     ShadowOpacities ShadowBitmap;
+    qreal builtRatio_ = 1.0;
+    QSize haloSize_{0, 0};
     bool NeedsRebuild = true;
     int buildCount_ = 0;
     // The window system keeps the layer and draws it; the halo then draws nothing itself.

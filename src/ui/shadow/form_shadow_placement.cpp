@@ -2,14 +2,22 @@
 
 #include "ui/shadow/shadow_image_build.h"
 
+#include <QScreen>
+#include <QWindow>
+
 namespace mensurix {
 
 void TFormShadow::PlaceAroundOwner() {
     EnsureNativeWindow();
+    // On the owner's screen, so that Qt gives the halo the owner's device pixel ratio and its
+    // native window the size of the image.
+    QWindow* window = windowHandle();
+    if (window && OwnerForm->screen() && window->screen() != OwnerForm->screen()) {
+        window->setScreen(OwnerForm->screen());
+    }
     // The size first: Qt sends it together with the position it knows.
-    const QSize size(ShadowBitmap.Width(), ShadowBitmap.Height());
-    if (this->size() != size) {
-        resize(size);
+    if (size() != haloSize_) {
+        resize(haloSize_);
     }
     if (!FollowOwnerMove()) {
         const int shift = ShadowOffset - ShadowMargin;

@@ -1,6 +1,7 @@
 #include "ui/shadow/shadow_image_draw.h"
 
 #include "ui/shadow/precomputed_halo.h"
+#include "ui/shadow/shadow_image_scale.h"
 
 #include <QResource>
 
@@ -26,13 +27,17 @@ bool RecallPrecomputedHalo(ShadowOpacities& opacities, int width, int height,
 
 bool DrawShadowOpacities(ShadowOpacities& opacities, int width, int height,
                          const std::vector<PixelRect>& shape,
-                         const std::optional<PlacedTransparencyMask>& mask) {
-    if (!mask && RecallPrecomputedHalo(opacities, width, height, shape)) {
-        return true;
-    }
+                         const std::optional<PlacedTransparencyMask>& mask, double ratio) {
     ShadowImage image;
-    image.Resize(width, height);
-    BuildShadowImage(image, shape, mask);
+    if (ratio != 1.0) {
+        BuildScaledShadowImage(image, HaloScaleFor(ratio, width, height), width, height, shape,
+                               mask);
+    } else if (!mask && RecallPrecomputedHalo(opacities, width, height, shape)) {
+        return true;
+    } else {
+        image.Resize(width, height);
+        BuildShadowImage(image, shape, mask);
+    }
     opacities.TakeGreyLevels(image);
     return false;
 }

@@ -7,14 +7,16 @@
 
 namespace mensurix {
 
-void PaintShadowLayer(QPainter& painter, const ShadowOpacities& opacities, ShadowColorRgb color) {
+void PaintShadowLayer(QPainter& painter, const ShadowOpacities& opacities, ShadowColorRgb color,
+                      qreal ratio) {
     const int width = opacities.Width();
     painter.save();
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     ForEachLayerRow(opacities, color, [&](int y, const std::uint32_t* pixels) {
-        painter.drawImage(0, y,
-                          QImage(reinterpret_cast<const uchar*>(pixels), width, 1,
-                                 QImage::Format_ARGB32_Premultiplied));
+        QImage row(reinterpret_cast<const uchar*>(pixels), width, 1,
+                   QImage::Format_ARGB32_Premultiplied);
+        row.setDevicePixelRatio(ratio);
+        painter.drawImage(QPointF(0, y / ratio), row);
     });
     painter.restore();
 }
