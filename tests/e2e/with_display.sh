@@ -1,26 +1,28 @@
 #!/usr/bin/env bash
 # Runs a command on a fresh X display and returns the command's exit code.
 #
-#   with_display.sh [--wm] [--compositor] -- command args...
+#   with_display.sh [--wm] [--compositor] [--screen WIDTHxHEIGHT] -- command args...
 #
-# Starts Xvfb (1024x768, 24 bits) on a display number it picks itself among the free ones,
-# then, when asked, the openbox window manager (--wm) and the xcompmgr compositing manager
-# (--compositor), and waits until each of them is ready. The command runs with DISPLAY set to
-# that display and QT_QPA_PLATFORM unset, so Qt programs use it. Whatever happens, everything
-# started here is stopped again before the script exits.
+# Starts Xvfb (1024x768 unless told otherwise, 24 bits) on a display number it picks itself
+# among the free ones, then, when asked, the openbox window manager (--wm) and the xcompmgr
+# compositing manager (--compositor), and waits until each of them is ready. The command runs
+# with DISPLAY set to that display and QT_QPA_PLATFORM unset, so Qt programs use it. Whatever
+# happens, everything started here is stopped again before the script exits.
 set -euo pipefail
 
 usage() {
-    echo "usage: $(basename "$0") [--wm] [--compositor] -- command args..." >&2
+    echo "usage: $(basename "$0") [--wm] [--compositor] [--screen WIDTHxHEIGHT] -- command..." >&2
     exit 2
 }
 
 want_wm=0
 want_compositor=0
+screen=1024x768
 while [[ $# -gt 0 ]]; do
     case "$1" in
     --wm) want_wm=1 ;;
     --compositor) want_compositor=1 ;;
+    --screen) [[ $# -gt 1 && $2 =~ ^[0-9]+x[0-9]+$ ]] || usage; screen=$2; shift ;;
     --) shift; break ;;
     *) usage ;;
     esac
@@ -83,7 +85,7 @@ display_number_written() { [[ -s "$scratch/display" ]] && grep -q '^[0-9]' "$scr
 
 # -displayfd makes Xvfb choose a free display itself and write its number once it accepts
 # connections, so neither a guessed number nor a fixed wait is needed.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$scratch/display" \
+Xvfb -displayfd 3 -screen 0 "${screen}x24" -nolisten tcp -noreset 3>"$scratch/display" \
     >"$scratch/Xvfb.log" 2>&1 &
 started+=($!)
 wait_until "Xvfb" display_number_written

@@ -1,8 +1,8 @@
 // The drop shadow on a real X display with a window manager and a compositing manager: what a
 // person sees (the halo's composited colours), where clicks go, the stacking order, minimising
-// and restoring, and the focus.
+// and restoring, and the focus. Run at any QT_SCALE_FACTOR: the picture on the screen is then
+// held against the 100 % halo scaled.
 
-#include "ui/shadow/alpha_scale_table.h"
 #include "ui/shadow/form_shadow.h"
 #include "ui/shadow/shadow_color.h"
 #include "ui/shadow/shadow_image_build.h"
@@ -23,8 +23,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -156,14 +158,17 @@ protected:
     }
 };
 
-// The main window's shape and colour, wanting its shadow while it is shown, as the main window
-// does in its show and hide handling.
+// The main window's fixed size, shape and colour, wanting its shadow while it is shown, as the
+// main window does in its show and hide handling. Fixed, as the main window is, it keeps its
+// size at a fractional scale, where the window manager would otherwise round it to Qt's resize
+// increments.
 class OwnerWindow : public QWidget {
 public:
     explicit OwnerWindow(TFormShadow& shadow)
         : QWidget(nullptr, Qt::FramelessWindowHint), shadow_(shadow) {
         Paint(*this, OwnerColor);
         setGeometry(QRect(OwnerPlace, QSize(OwnerWidth, OwnerHeight)));
+        setFixedSize(OwnerWidth, OwnerHeight);
         setMask(RoundRectRegion(1, 1, OwnerWidth, OwnerHeight, 9, 9));
     }
 
@@ -177,37 +182,73 @@ private:
 
 // ---- expectations ------------------------------------------------------------------------
 
-// Going outward from the owner's shape at the middle of an edge: where the first pixel lies on
-// the screen, the step, and the halo's opacities there.
+// The screen's device pixels per logical pixel (QT_SCALE_FACTOR).
+double Scale() {
+    return QGuiApplication::primaryScreen()->devicePixelRatio();
+}
+
+// Where the window system puts a logical point, in device pixels.
+QPoint Device(QPoint logical) {
+    return logical * Scale();
+}
+
+// The owner's top-left corner on the screen in device pixels, as the X server has it.
+QPoint OwnerOnScreen(const QWidget& owner) {
+    const Owned place(xcb_translate_coordinates_reply(
+        Connection(),
+        xcb_translate_coordinates(Connection(), static_cast<xcb_window_t>(owner.winId()),
+                                  RootWindow(), 0, 0),
+        nullptr));
+    return place.get ? QPoint(place.get->dst_x, place.get->dst_y) : QPoint(-1, -1);
+}
+
+// Going outward from one edge of the owner's shape: the edge's logical distance from the
+// owner's left or top, the direction, and the halo's opacities at 100 %, the first half a pixel
+// outside the edge and then one per logical pixel.
 struct Edge {
     std::string name;
-    QPoint first;
-    QPoint step;
+    bool vertical;
+    int at;
+    int outward;
     std::vector<int> opacities;
 };
 
-std::vector<Edge> Edges(QPoint owner) {
-    const int middleX = owner.x() + OwnerWidth / 2;
-    const int middleY = owner.y() + OwnerHeight / 2;
+const std::vector<Edge>& Edges() {
     const std::vector<int> sides = {113, 97, 79, 64, 48, 37, 24, 17, 11, 7, 4, 3, 1, 1, 0};
-    return {
-        // The shape leaves out the owner's column 0 and row 0.
-        {"left", {owner.x(), middleY}, {-1, 0}, sides},
-        {"right", {owner.x() + OwnerWidth, middleY}, {1, 0}, sides},
-        {"top", {middleX, owner.y()}, {0, -1}, {140, 121, 99, 71, 47, 31, 0}},
+    // The shape leaves out the owner's column 0 and row 0.
+    static const std::vector<Edge> edges = {
+        {"left", true, 1, -1, sides},
+        {"right", true, OwnerWidth, 1, sides},
+        {"top", false, 1, -1, {140, 121, 99, 71, 47, 31, 0}},
         {"bottom",
-         {middleX, owner.y() + OwnerHeight},
-         {0, 1},
+         false,
+         OwnerHeight,
+         1,
          {91, 76, 63, 51, 41, 34, 27, 21, 17, 14, 10, 8, 7, 5, 4, 4}},
     };
+    return edges;
+}
+
+// The opacity a device pixel whose centre lies distance device pixels outside the edge shows:
+// the 100 % profile stretched by the scale, linearly between its pixels. Nothing for the pixel
+// the edge cuts through, nor beyond the profile.
+std::optional<double> ScaledOpacity(const Edge& edge, double distance) {
+    const double u = distance / Scale() - 0.5;
+    const auto last = static_cast<double>(edge.opacities.size() - 1);
+    if (u < 0 || u > last) {
+        return std::nullopt;
+    }
+    const auto below = static_cast<std::size_t>(u);
+    const std::size_t above = std::min(below + 1, edge.opacities.size() - 1);
+    return edge.opacities[below] + (u - below) * (edge.opacities[above] - edge.opacities[below]);
 }
 
 // The background seen through the halo: background * (1 - a / 255) + premultiplied colour.
-QColor Composited(int opacity) {
+QColor Composited(double opacity) {
     const ShadowColorRgb color = RgbFromColorRef(ShadowColorRef);
-    const auto& scale = AlphaScaleTable();
     auto channel = [&](int background, std::uint8_t shadow) {
-        return background * (255 - opacity) / 255 + scale[shadow][opacity];
+        return static_cast<int>(
+            std::lround((background * (255 - opacity) + shadow * opacity) / 255));
     };
     return QColor(channel(BackgroundColor.red(), color.red),
                   channel(BackgroundColor.green(), color.green),
@@ -225,27 +266,64 @@ std::string Text(const QColor& color) {
            std::to_string(color.blue()) + ")";
 }
 
+std::string Text(QPoint point) {
+    return std::to_string(point.x()) + "," + std::to_string(point.y());
+}
+
+// In device pixels.
 QImage Screen() {
     return QGuiApplication::primaryScreen()->grabWindow(0).toImage();
 }
 
-// Every pixel of the halo profiles that differs from its expected colour, as text.
+// Every device pixel of the halo that differs from the 100 % halo scaled, as text: outward from
+// the middle of each edge, and along the band 2 device pixels outside each edge over its whole
+// straight part, where a tiled, cut or misplaced picture shows first.
 std::vector<std::string> HaloMismatches(QPoint owner) {
     const QImage screen = Screen();
+    const double scale = Scale();
     std::vector<std::string> mismatches;
-    for (const Edge& edge : Edges(owner)) {
-        QPoint at = edge.first;
-        for (const int opacity : edge.opacities) {
-            const QColor seen = screen.pixelColor(at);
-            if (!Near(seen, Composited(opacity))) {
-                mismatches.push_back(edge.name + " at " + std::to_string(at.x()) + "," +
-                                     std::to_string(at.y()) + ": " + Text(seen) + " instead of " +
-                                     Text(Composited(opacity)));
-            }
-            at += edge.step;
+    const auto check = [&](const Edge& edge, QPoint at, double distance) {
+        const std::optional<double> opacity = ScaledOpacity(edge, distance);
+        const QColor seen = screen.pixelColor(at);
+        if (opacity && !Near(seen, Composited(*opacity))) {
+            mismatches.push_back(edge.name + " at " + Text(at) + ": " + Text(seen) +
+                                 " instead of " + Text(Composited(*opacity)));
+        }
+    };
+    for (const Edge& edge : Edges()) {
+        // The edge and the owner's middle across it, in device pixels.
+        const double line = (edge.vertical ? owner.x() : owner.y()) + edge.at * scale;
+        const int middle = (edge.vertical ? owner.y() : owner.x()) +
+                           static_cast<int>((edge.vertical ? OwnerHeight : OwnerWidth) * scale / 2);
+        const int length = static_cast<int>((edge.vertical ? OwnerHeight : OwnerWidth) * scale);
+        const auto point = [&](int across, int along) {
+            return edge.vertical ? QPoint(across, along) : QPoint(along, across);
+        };
+        const auto distance = [&](int across) { return edge.outward * (across + 0.5 - line); };
+        const int first =
+            static_cast<int>(edge.outward < 0 ? std::ceil(line) - 1 : std::floor(line));
+        const int reach = static_cast<int>(edge.opacities.size() * scale) + 1;
+        for (int step = 0; step <= reach; ++step) {
+            const int across = first + edge.outward * step;
+            check(edge, point(across, middle), distance(across));
+        }
+        const int band = static_cast<int>(std::floor(line)) + edge.outward * 2;
+        const int corner = static_cast<int>(2 * ShadowMargin * scale);
+        const int start = middle - length / 2 + corner;
+        for (int along = start; along < start + length - 2 * corner; ++along) {
+            check(edge, point(band, along), distance(band));
         }
     }
     return mismatches;
+}
+
+// How many mismatches there are, and the first few.
+std::string Summary(const std::vector<std::string>& mismatches) {
+    std::string text = std::to_string(mismatches.size()) + " pixels differ";
+    for (std::size_t i = 0; i < std::min<std::size_t>(mismatches.size(), 5); ++i) {
+        text += "\n  " + mismatches[i];
+    }
+    return text;
 }
 
 // ---- the scene -----------------------------------------------------------------------------
@@ -264,7 +342,8 @@ protected:
         owner->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(owner));
         ASSERT_TRUE(
-            QTest::qWaitFor([] { return HaloMismatches(OwnerPosition()).empty(); }, Patience));
+            QTest::qWaitFor([] { return HaloMismatches(OwnerOnScreen(*owner)).empty(); }, Patience))
+            << Summary(HaloMismatches(OwnerOnScreen(*owner)));
     }
 
     static void TearDownTestSuite() {
@@ -302,7 +381,8 @@ protected:
 };
 
 TEST_F(ShadowOnScreenTest, HaloIsCompositedOverWhatLiesBelow) {
-    for (const std::string& mismatch : HaloMismatches(OwnerPosition())) {
+    EXPECT_EQ(OwnerOnScreen(*owner), Device(OwnerPosition()));
+    for (const std::string& mismatch : HaloMismatches(OwnerOnScreen(*owner))) {
         ADD_FAILURE() << mismatch;
     }
     // The window manager may still be restacking the owner it has just framed.
@@ -319,12 +399,14 @@ TEST_F(ShadowOnScreenTest, HaloIsCompositedOverWhatLiesBelow) {
 }
 
 TEST_F(ShadowOnScreenTest, ClicksOnTheHaloReachTheWindowBelow) {
-    for (const QPoint target : {OwnerPosition() + QPoint(-3, OwnerHeight / 2),
-                                OwnerPosition() + QPoint(OwnerWidth / 2, OwnerHeight + 2)}) {
-        SCOPED_TRACE(std::to_string(target.x()) + "," + std::to_string(target.y()));
+    // Even logical points, whole device pixels at every scale the tests run at.
+    for (const QPoint target : {OwnerPosition() + QPoint(-4, OwnerHeight / 2 + 1),
+                                OwnerPosition() + QPoint(OwnerWidth / 2 + 1, OwnerHeight + 2)}) {
+        SCOPED_TRACE(Text(target));
         background->presses.clear();
-        ASSERT_EQ(RunTool("xdotool", {"mousemove", "--sync", QString::number(target.x()),
-                                      QString::number(target.y()), "click", "1"}),
+        const QPoint device = Device(target);
+        ASSERT_EQ(RunTool("xdotool", {"mousemove", "--sync", QString::number(device.x()),
+                                      QString::number(device.y()), "click", "1"}),
                   0);
         EXPECT_TRUE(QTest::qWaitFor([] { return !background->presses.empty(); }, Patience));
         EXPECT_EQ(background->presses, std::vector<QPoint>{target});
@@ -352,7 +434,7 @@ TEST_F(ShadowOnScreenTest, StaysDirectlyBelowTheOwnerWhenItIsActivatedAgain) {
 
 TEST_F(ShadowOnScreenTest, MinimisingHidesTheHaloAndRestoringBringsItBack) {
     const QRect before = shadow->geometry();
-    const QPoint halo = OwnerPosition() + QPoint(-1, OwnerHeight / 2);
+    const QPoint halo = Device(OwnerPosition() + QPoint(-1, OwnerHeight / 2));
 
     owner->showMinimized();
     // Restoring before the window manager has iconified the owner would be undone by it.
@@ -366,8 +448,9 @@ TEST_F(ShadowOnScreenTest, MinimisingHidesTheHaloAndRestoringBringsItBack) {
 
     owner->showNormal();
     EXPECT_TRUE(QTest::qWaitFor([] { return IsViewable(ShadowWindow()); }, Patience));
-    EXPECT_TRUE(QTest::qWaitFor([] { return HaloMismatches(OwnerPosition()).empty(); }, Patience));
-    for (const std::string& mismatch : HaloMismatches(OwnerPosition())) {
+    EXPECT_TRUE(
+        QTest::qWaitFor([] { return HaloMismatches(OwnerOnScreen(*owner)).empty(); }, Patience));
+    for (const std::string& mismatch : HaloMismatches(OwnerOnScreen(*owner))) {
         ADD_FAILURE() << mismatch;
     }
     EXPECT_EQ(shadow->geometry(), before);
@@ -376,10 +459,12 @@ TEST_F(ShadowOnScreenTest, MinimisingHidesTheHaloAndRestoringBringsItBack) {
 }
 
 TEST_F(ShadowOnScreenTest, FollowsAMoveWithoutRedrawing) {
-    const QPoint to = OwnerPosition() + QPoint(-60, 40);
+    // Odd steps: at a fractional scale the new place falls between device pixels.
+    const QPoint to = OwnerPosition() + QPoint(-61, 43);
     owner->move(to);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return HaloMismatches(to).empty(); }, Patience));
-    for (const std::string& mismatch : HaloMismatches(to)) {
+    ASSERT_TRUE(QTest::qWaitFor([&] { return OwnerOnScreen(*owner) == Device(to); }, Patience));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return HaloMismatches(Device(to)).empty(); }, Patience));
+    for (const std::string& mismatch : HaloMismatches(Device(to))) {
         ADD_FAILURE() << mismatch;
     }
     EXPECT_EQ(shadow->BuildCount(), 1);
@@ -405,11 +490,12 @@ TEST(ShadowWithoutCompositorTest, StaysHidden) {
     EXPECT_TRUE(QTest::qWaitFor(
         [&] {
             const QImage screen = Screen();
-            return Near(screen.pixelColor(moved + QPoint(5, OwnerHeight / 2)), OwnerColor) &&
-                   Near(screen.pixelColor(halo), BackgroundColor);
+            return Near(screen.pixelColor(Device(moved + QPoint(5, OwnerHeight / 2))),
+                        OwnerColor) &&
+                   Near(screen.pixelColor(Device(halo)), BackgroundColor);
         },
         Patience))
-        << Text(Screen().pixelColor(halo));
+        << Text(Screen().pixelColor(Device(halo)));
     EXPECT_FALSE(shadow.isVisible());
     EXPECT_FALSE(IsViewable(static_cast<xcb_window_t>(shadow.winId())));
 }
