@@ -1,6 +1,7 @@
 #include "ui/shadow/owner_shadow_shape.h"
 #include "ui/shadow/shadow_color.h"
 #include "ui/shadow/shadow_image_build.h"
+#include "ui/shadow/shadow_image_scale.h"
 #include "ui/shadow/shadow_layer.h"
 #include "ui/shadow/window_shape.h"
 
@@ -23,6 +24,23 @@ void BM_BuildMainWindowHalo(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_BuildMainWindowHalo)->Unit(benchmark::kMillisecond);
+
+// The same halo for a screen scaled by range(0) percent: drawn at 100 % and resampled to device
+// pixels, what showing the window there costs once.
+void BM_BuildScaledMainWindowHalo(benchmark::State& state) {
+    const std::vector<PixelRect> shape = ShapeRectsOfRegion(RoundRectRegion(1, 1, 610, 450, 9, 9),
+                                                            QPoint(ShadowMargin, ShadowMargin));
+    const int width = 610 + 2 * ShadowMargin;
+    const int height = 450 + 2 * ShadowMargin;
+    const HaloScale scale = HaloScaleFor(static_cast<double>(state.range(0)) / 100, width, height);
+    ShadowImage image;
+    for (auto _ : state) {
+        BuildScaledShadowImage(image, scale, width, height, shape, std::nullopt);
+        UpdateLayerPixels(image, RgbFromColorRef(10582346), true);
+        benchmark::DoNotOptimize(image.Data());
+    }
+}
+BENCHMARK(BM_BuildScaledMainWindowHalo)->Arg(150)->Arg(200)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace mensurix
