@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -43,6 +44,10 @@ struct ScaleCase {
     int height;
     int margin;
 };
+
+void PrintTo(const ScaleCase& row, std::ostream* out) {
+    *out << row.name;
+}
 
 class HaloScaleTest : public ::testing::TestWithParam<ScaleCase> {
 protected:
