@@ -4,16 +4,17 @@
 # the tests under Wine through CTest, and compiles every Windows-only source of the window with
 # -fsyntax-only against the installed Qt headers (Qt for Windows itself is not to be had here).
 #
-#   tools/test-windows.sh
+#   tools/test-windows.sh [BUILD_DIR]
 #
-# Everything it builds stays in build-windows/: GoogleTest built from Debian's sources with the
-# same toolchain (once), the cross build, and the Wine prefix the tests run in.
+# Everything it builds stays in BUILD_DIR (build-windows/ unless told, relative to the source
+# tree): GoogleTest built from Debian's sources with the same toolchain (once), the cross build,
+# and the Wine prefix the tests run in.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 tools/ensure-packages.sh --windows
 jobs=$(nproc)
-build=$PWD/build-windows
+build=$(realpath -m "${1:-build-windows}")
 toolchain=$PWD/tools/windows/mingw-w64-x86_64.cmake
 mkdir -p "$build"
 
