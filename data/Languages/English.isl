@@ -7,6 +7,9 @@ MS_ValueTooLong=The value can have at most %1 characters; the text was not inser
 MS_BelowAbsoluteZero=The value lies below absolute zero (0 %1); no temperature is lower.
 MS_Approximate=Approximate: built on π, shown only to the digits that are certain.
 MS_NoValueAtZero=Zero has no value in this unit: one of the two units is the reciprocal of the other.
+MS_Unit=Unit
+MS_Value=Value
+MS_FindUnit=Find a unit (Ctrl+F)
 
 [FrmConvert]
 Label1.Caption=Max number of digits:

@@ -7,6 +7,9 @@ MS_ValueTooLong=La valeur peut compter au plus %1 caractères ; le texte n'a pas
 MS_BelowAbsoluteZero=La valeur est inférieure au zéro absolu (0 %1) ; aucune température n'est plus basse.
 MS_Approximate=Valeur approchée : fondée sur π, affichée avec ses seuls chiffres certains.
 MS_NoValueAtZero=Zéro n'a pas de valeur dans cette unité : l'une des deux unités est l'inverse de l'autre.
+MS_Unit=Unité
+MS_Value=Valeur
+MS_FindUnit=Chercher une unité (Ctrl+F)
 
 [FrmConvert]
 Label1.Caption=Nombre max. de décimales :

@@ -7,6 +7,9 @@ MS_ValueTooLong=Der Wert darf höchstens %1 Zeichen haben; der Text wurde nicht 
 MS_BelowAbsoluteZero=Der Wert liegt unter dem absoluten Nullpunkt (0 %1); tiefer reicht keine Temperatur.
 MS_Approximate=Näherungswert: beruht auf π und zeigt nur die sicheren Ziffern.
 MS_NoValueAtZero=Null hat in dieser Einheit keinen Wert: eine der beiden Einheiten ist der Kehrwert der anderen.
+MS_Unit=Einheit
+MS_Value=Wert
+MS_FindUnit=Einheit suchen (Strg+F)
 
 [FrmConvert]
 Label1.Caption=Max. Anzahl Nachkommastellen:

@@ -7,6 +7,9 @@ MS_ValueTooLong=Il valore può avere al massimo %1 caratteri; il testo non è st
 MS_BelowAbsoluteZero=Il valore è al di sotto dello zero assoluto (0 %1); nessuna temperatura è più bassa.
 MS_Approximate=Valore approssimato: basato su π, mostrato solo con le cifre certe.
 MS_NoValueAtZero=Lo zero non ha valore in questa unità: una delle due unità è l'inversa dell'altra.
+MS_Unit=Unità
+MS_Value=Valore
+MS_FindUnit=Cerca un'unità (Ctrl+F)
 
 [FrmConvert]
 Label1.Caption=Numero massimo di decimali:

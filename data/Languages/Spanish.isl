@@ -7,6 +7,9 @@ MS_ValueTooLong=El valor admite como máximo %1 caracteres; el texto no se ha in
 MS_BelowAbsoluteZero=El valor está por debajo del cero absoluto (0 %1); ninguna temperatura es más baja.
 MS_Approximate=Valor aproximado: basado en π, se muestra solo con las cifras seguras.
 MS_NoValueAtZero=El cero no tiene valor en esta unidad: una de las dos unidades es la inversa de la otra.
+MS_Unit=Unidad
+MS_Value=Valor
+MS_FindUnit=Buscar una unidad (Ctrl+F)
 
 [FrmConvert]
 Label1.Caption=Número máximo de decimales:

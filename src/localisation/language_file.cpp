@@ -11,7 +11,10 @@ LanguageMessages ReadLanguageMessages(const std::string& path) {
             file.ReadString("Messages", "MS_ValueTooLong", ""),
             file.ReadString("Messages", "MS_BelowAbsoluteZero", ""),
             file.ReadString("Messages", "MS_Approximate", ""),
-            file.ReadString("Messages", "MS_NoValueAtZero", "")};
+            file.ReadString("Messages", "MS_NoValueAtZero", ""),
+            file.ReadString("Messages", "MS_Unit", ""),
+            file.ReadString("Messages", "MS_Value", ""),
+            file.ReadString("Messages", "MS_FindUnit", "")};
 }
 
 std::vector<std::string> ReadComponentSection(const std::string& path) {

@@ -17,6 +17,11 @@ struct LanguageMessages {
     std::string Approximate;
     // The tooltip of a cell that has no value: zero in a reciprocal unit, or the reverse.
     std::string NoValueAtZero;
+    // What a screen reader calls the table's two columns and the value box.
+    std::string Unit;
+    std::string Value;
+    // The search box's hint and name.
+    std::string FindUnit;
 };
 
 LanguageMessages ReadLanguageMessages(const std::string& path);

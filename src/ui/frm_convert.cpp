@@ -46,6 +46,7 @@ TFrmConvert::TFrmConvert(FrmConvertServices services) : services_(std::move(serv
 TFrmConvert::~TFrmConvert() {
     FormDestroy();
     delete shadow_;
+    delete EditClipboard;
 }
 
 void TFrmConvert::FormCreate() {

@@ -56,6 +56,12 @@ void TFrmConvert::SetCellText(int column, int row, const QString& text) {
         StringGridUnit->setItem(row, column, item);
     }
     item->setText(text);
+    if (column == 1) {
+        // Read out with its unit, as "Foot, 5.25".
+        const QString unit = CellText(0, row);
+        item->setData(Qt::AccessibleTextRole,
+                      text.isEmpty() ? unit : unit + QStringLiteral(", ") + text);
+    }
 }
 
 void TFrmConvert::WriteUnitName(int row) {
@@ -141,6 +147,9 @@ void TFrmConvert::ComboBoxUnitsChange() {
     }
     int defaultRow = -1;
     ComboBoxFrom->addItems(names);
+    // The rows are named by their units for screen readers; a new category starts at the top.
+    StringGridUnit->setVerticalHeaderLabels(names);
+    StringGridUnit->scrollToTop();
     for (int row = 0; row < rows; ++row) {
         SetCellText(0, row, names[row]);
         if (defaultRow == -1 && category.Units[static_cast<std::size_t>(row)].IsDefault) {

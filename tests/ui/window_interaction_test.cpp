@@ -68,7 +68,8 @@ TEST_F(WindowInteraction, FrameAndSize) {
 TEST_F(WindowInteraction, TabOrderSkipsTheHiddenEditBox) {
     const QStringList expected = {"ComboBoxUnits", "SpinEditDec", "CheckBoxDouHao",
                                   "ComboBoxFrom",  "EditValue",   "StringGridUnit",
-                                  "BtnSysMinSize", "BtnSysClose", "ComboBoxUnits"};
+                                  "BtnSysMinSize", "BtnSysClose", "Label28",
+                                  "EditSearch",    "ComboBoxUnits"};
     EXPECT_EQ(QApplication::focusWidget(), From());
     Units()->setFocus();
     QStringList visited = {"ComboBoxUnits"};
