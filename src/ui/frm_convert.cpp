@@ -53,6 +53,7 @@ void TFrmConvert::FormCreate() {
     try {
         QGuiApplication::setApplicationDisplayName(ApplicationTitle);
         Label7->SetCaption(ApplicationTitle);
+        setAccessibleName(ApplicationTitle);
         programDir_ = services_.ProgramDir.empty() ? GetProgramDir() : services_.ProgramDir;
         dataDir_ = FindDataDirectory(programDir_);
         settingsDir_ = FindSettingsDirectory(programDir_, services_.UserSettingsDir.empty()
