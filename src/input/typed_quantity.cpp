@@ -98,13 +98,16 @@ bool HasSymbol(const UnitCategory& category, std::string_view symbol) {
     return false;
 }
 
-// The typewriter marks stand for the primes of angles, else for feet and inches.
+// Primes, and the typewriter marks for them, are arc minutes and seconds where the category
+// has them, else feet and inches.
 std::string_view UnitText(const UnitCategory& category, std::string_view written) {
-    if (written == "'") {
-        return HasSymbol(category, "\xE2\x80\xB2") ? "\xE2\x80\xB2" : "ft";
+    constexpr std::string_view Prime = "\xE2\x80\xB2";
+    constexpr std::string_view DoublePrime = "\xE2\x80\xB3";
+    if (written == "'" || written == Prime) {
+        return HasSymbol(category, Prime) ? Prime : "ft";
     }
-    if (written == "\"") {
-        return HasSymbol(category, "\xE2\x80\xB3") ? "\xE2\x80\xB3" : "in";
+    if (written == "\"" || written == DoublePrime) {
+        return HasSymbol(category, DoublePrime) ? DoublePrime : "in";
     }
     return written;
 }

@@ -57,6 +57,13 @@ TEST(TypedQuantity, SumsUnitsOfTheCategoryExactly) {
     const std::vector<Case> cases = {
         {"FeetAndInchesInCentimeters", 0, 1, "5 ft 3 in", {}, "8001/50"},
         {"TypewriterMarks", 0, 3, "5'10\"", {}, "35/6"},
+        {"PrimesForFeetAndInches",
+         0,
+         2,
+         "5\xE2\x80\xB2"
+         "10\xE2\x80\xB3",
+         {},
+         "70"},
         {"UnitNames", 0, 0, "1 Foot 1 inch", {}, "1651/5000"},
         {"ConventionInSymbol", 0, 0, "1 ft US", {}, "1200/3937"},
         {"FractionOfAUnit", 0, 2, "2 1/2 in", {}, "5/2"},
