@@ -37,13 +37,33 @@ inline std::size_t SignAt(std::string_view text, std::size_t at, bool& negative)
     return MarkAt(text, at, "+");
 }
 
+// A byte inside a UTF-8 character, not its first.
+inline bool ContinuesCharacter(char byte) {
+    return (static_cast<unsigned char>(byte) & 0xC0U) == 0x80U;
+}
+
 // The bytes of the whole UTF-8 character that starts at `at`.
 inline std::size_t CharacterLengthAt(std::string_view text, std::size_t at) {
     std::size_t end = at + 1;
-    while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0U) == 0x80U) {
+    while (end < text.size() && ContinuesCharacter(text[end])) {
         ++end;
     }
     return end - at;
+}
+
+// `end` moved back over the blanks before it, never before `begin`.
+inline std::size_t EndWithoutBlanks(std::string_view text, std::size_t begin, std::size_t end) {
+    while (end > begin) {
+        std::size_t start = end - 1;
+        while (start > begin && ContinuesCharacter(text[start])) {
+            --start;
+        }
+        if (BlankAt(text, start) != end - start) {
+            break;
+        }
+        end = start;
+    }
+    return end;
 }
 
 } // namespace mensurix::typed

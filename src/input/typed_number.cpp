@@ -35,7 +35,7 @@ public:
         while (const std::size_t blank = typed::BlankAt(text_, begin)) {
             begin += blank;
         }
-        text_ = text_.substr(0, TrimmedEnd(begin));
+        text_ = text_.substr(0, typed::EndWithoutBlanks(text_, begin, text_.size()));
         position_ = begin;
         if (position_ == text_.size()) {
             throw Refused{{RefusalKind::Empty, 0, 0, {}}};
@@ -48,21 +48,6 @@ public:
     }
 
 private:
-    std::size_t TrimmedEnd(std::size_t begin) const {
-        std::size_t end = text_.size();
-        while (end > begin) {
-            std::size_t start = end - 1;
-            while (start > begin && (static_cast<unsigned char>(text_[start]) & 0xC0U) == 0x80U) {
-                --start;
-            }
-            if (typed::BlankAt(text_, start) != end - start) {
-                break;
-            }
-            end = start;
-        }
-        return end;
-    }
-
     void SkipBlanks() {
         while (const std::size_t blank = typed::BlankAt(text_, position_)) {
             position_ += blank;
@@ -81,8 +66,7 @@ private:
         std::size_t last = text_.size();
         while (last > 0) {
             --last;
-            if ((static_cast<unsigned char>(text_[last]) & 0xC0U) != 0x80U &&
-                typed::BlankAt(text_, last) == 0) {
+            if (!typed::ContinuesCharacter(text_[last]) && typed::BlankAt(text_, last) == 0) {
                 break;
             }
         }

@@ -54,20 +54,6 @@ std::size_t UnitEnd(std::string_view text, std::size_t at) {
     return at;
 }
 
-std::size_t WithoutTrailingBlanks(std::string_view text, std::size_t begin, std::size_t end) {
-    for (bool trimmed = true; trimmed && end > begin;) {
-        trimmed = false;
-        for (std::size_t length = 1; length <= 3 && length <= end - begin; ++length) {
-            if (typed::BlankAt(text, end - length) == length) {
-                end -= length;
-                trimmed = true;
-                break;
-            }
-        }
-    }
-    return end;
-}
-
 std::vector<Term> TermsOf(std::string_view text) {
     std::vector<Term> terms;
     std::size_t at = 0;
@@ -83,7 +69,7 @@ std::vector<Term> TermsOf(std::string_view text) {
         }
         term.UnitAt = at;
         at = UnitEnd(text, at);
-        term.UnitEnd = WithoutTrailingBlanks(text, term.UnitAt, at);
+        term.UnitEnd = typed::EndWithoutBlanks(text, term.UnitAt, at);
         terms.push_back(term);
     }
     return terms;
@@ -167,7 +153,7 @@ private:
         while (const std::size_t blank = typed::BlankAt(text_, begin)) {
             begin += blank;
         }
-        end = WithoutTrailingBlanks(text_, begin, end);
+        end = typed::EndWithoutBlanks(text_, begin, end);
         return {
             {},
             InputRefusal{
