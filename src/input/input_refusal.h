@@ -15,6 +15,7 @@ enum class RefusalKind {
     TooLong,             // more than MaxTypedBytes bytes
     TooDeep,             // parentheses or signs nested deeper than MaxTypedNesting
     TooLarge,            // a value or exponent beyond MaxValueDigits digits, at Position
+    LongArithmetic,      // the operator Text at Position in a text beyond MaxExpressionBytes
     UnexpectedCharacter, // Text at Position fits nowhere
     SecondPoint,         // a second "." in one number, at Position
     NoDigit,             // a number without a digit (".") at Position

@@ -31,6 +31,9 @@ std::string Problem(std::string_view typed, const InputRefusal& refusal) {
     case RefusalKind::TooLarge:
         return Where(refusal) + " makes a value of more than " + std::to_string(MaxValueDigits) +
                " digits";
+    case RefusalKind::LongArithmetic:
+        return Where(refusal) + ": arithmetic and sums are read in values of up to " +
+               std::to_string(MaxExpressionBytes) + " bytes";
     case RefusalKind::UnexpectedCharacter:
         return Where(refusal);
     case RefusalKind::SecondPoint:

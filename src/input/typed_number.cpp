@@ -79,6 +79,20 @@ private:
         }
     }
 
+    void CheckOperands(const ExactFraction& left, const ExactFraction& right,
+                       std::size_t at) const {
+        if (text_.size() > MaxExpressionBytes) {
+            throw Refused{
+                {RefusalKind::LongArithmetic, at, typed::CharacterLengthAt(text_, at), {}}};
+        }
+        for (const ExactFraction* value : {&left, &right}) {
+            if (value->Numerator.size() > MaxOperandDigits ||
+                value->Denominator.size() > MaxOperandDigits) {
+                throw Refused{{RefusalKind::TooLarge, at, typed::CharacterLengthAt(text_, at), {}}};
+            }
+        }
+    }
+
     void Deeper() {
         if (++depth_ > MaxTypedNesting) {
             throw Refused{{RefusalKind::TooDeep, position_, 1, {}}};
@@ -97,6 +111,7 @@ private:
             }
             position_ += sign;
             const ExactFraction right = Product();
+            CheckOperands(value, right, at);
             value = negative ? Minus(value, right) : Plus(value, right);
             CheckSize(value, at);
         }
@@ -128,6 +143,7 @@ private:
             if (divide && IsZero(right)) {
                 throw Refused{{RefusalKind::DivisionByZero, at, length, {}}};
             }
+            CheckOperands(value, right, at);
             value = Times(value, divide ? Reciprocal(right) : right);
             CheckSize(value, at);
         }

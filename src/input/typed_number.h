@@ -9,10 +9,15 @@
 
 namespace mensurix {
 
-// Bounds that keep hostile input from hanging the reader or exhausting its stack.
-constexpr std::size_t MaxTypedBytes = 1000;
+// Bounds that keep hostile input from hanging the reader or exhausting its stack. A number alone
+// may be as long as the value box takes (32,767 characters), so that its longest number converts
+// whole; arithmetic and sums are read in shorter texts, on values of fewer digits, so that no
+// chain of operations on huge values can take long.
+constexpr std::size_t MaxTypedBytes = 131072;
+constexpr std::size_t MaxExpressionBytes = 1000;
 constexpr std::size_t MaxTypedNesting = 40;
-constexpr std::size_t MaxValueDigits = 2000;
+constexpr std::size_t MaxValueDigits = 65536;
+constexpr std::size_t MaxOperandDigits = 4000;
 
 // How the interface language writes numbers. The point and the program's own grouping
 // ("1,234.5") are read in every language; a decimal comma ("1,5") only where it writes one.

@@ -171,7 +171,8 @@ private:
 NumberReading ReadTypedQuantity(const UnitCategory& category, std::size_t sourceIndex,
                                 std::string_view text, const NumberConventions& conventions) {
     NumberReading number = ReadTypedNumber(text, conventions);
-    if (!number.Refusal || number.Refusal->Kind == RefusalKind::TooLong) {
+    if (!number.Refusal || number.Refusal->Kind == RefusalKind::TooLong ||
+        text.size() > MaxExpressionBytes) {
         return number;
     }
     const std::vector<Term> terms = TermsOf(text);
