@@ -3,6 +3,8 @@
 #include "catalogue/catalogue_reader.h"
 #include "catalogue/category_conversion.h"
 #include "catalogue/unit_lookup.h"
+#include "input/typed_quantity.h"
+#include "localisation/refusal_message.h"
 #include "localisation/replace_all.h"
 #include "ui/result_text.h"
 #include "ui/t_label.h"
@@ -93,13 +95,19 @@ void TFrmConvert::RecalculateTable(int fractionDigits) {
     const int rows = static_cast<int>(category.Units.size());
     const int sourceIndex = ComboBoxFrom->currentIndex();
     const std::string typed = BytesFromText(EditValue->text());
-    // A source list replaced by a language file may hold more items than the category has units.
-    const bool valid = sourceIndex >= 0 && sourceIndex < rows && IsDecimalNumber(typed);
     CategoryResults results;
-    if (valid) {
-        results = ConvertAcrossCategory(category, static_cast<std::size_t>(sourceIndex), typed);
-    }
     QString status;
+    // A source list replaced by a language file may hold more items than the category has units.
+    if (sourceIndex >= 0 && sourceIndex < rows) {
+        const auto source = static_cast<std::size_t>(sourceIndex);
+        const NumberReading reading = ReadTypedQuantity(
+            category, source, typed, {.DecimalComma = messages_.DecimalMark == ","});
+        if (reading.Refusal) {
+            status = TextFromBytes(RefusalMessage(*reading.Refusal, messages_.Refusals));
+        } else {
+            results = ConvertAcrossCategory(category, source, reading.Value);
+        }
+    }
     if (results.Refusal == ConversionRefusal::BelowAbsoluteZero) {
         const auto absolute = std::find_if(category.Units.begin(), category.Units.end(),
                                            [](const UnitEntry& u) { return u.Scale.Absolute; });
