@@ -42,6 +42,10 @@ TEST_F(TypedValue, ReadInTheInterfaceLanguage) {
          "3",
          "Kilometer (km)", "-0.003"},
         {0, "Meter (m)", "1/3", "Centimeter (cm)", "33.33333333"},
+        // A value too small for the 8 digits shown is there, not a bare 0.
+        {0, "Nanometer (nm)", "1", "Meter (m)", "< 0.00000001"},
+        {0, "Nanometer (nm)", "-1", "Kilometer (km)", "> -0.00000001"},
+        {0, "Nanometer (nm)", "0", "Meter (m)", "0"},
         {0, "Meter (m)", "1,5", "",
          "\xE2\x80\x9C,\xE2\x80\x9D at character 2 would be a decimal "
          "comma; write \xE2\x80\x9C.\xE2\x80\x9D."},

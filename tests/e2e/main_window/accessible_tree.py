@@ -80,6 +80,33 @@ for row in range(table.nRows):
     check(table.getAccessibleAt(row, 1).name.startswith(unit + ", "),
           f"row {row}'s result is read as {table.getAccessibleAt(row, 1).name!r}")
 
+def result(unit):
+    for row in range(table.nRows):
+        if table.getRowDescription(row) == unit:
+            return table.getAccessibleAt(row, 1).name.split(", ", 1)[-1]
+    return None
+
+
+# Feet and inches typed as people write them, with Foot found by the search.
+keys("ctrl+f")
+type_text("Foot (ft)")
+keys("Return")
+type_text("5 ft 3 in")
+check(result("Centimeter (cm)") == "160.02", f"5 ft 3 in is {result('Centimeter (cm)')!r} cm")
+
+# The program's own copy of a result, grouped, pastes back into the value box.
+keys("ctrl+a")
+type_text("12345")
+keys("Tab")
+keys("shift+F10")
+keys("Down", "Return")
+copied = subprocess.run(["xclip", "-o", "-selection", "clipboard"], capture_output=True,
+                        text=True).stdout
+keys("shift+Tab")
+keys("ctrl+a", "ctrl+v")
+check(copied == "3,762.756" and result("Foot (ft)") == copied,
+      f"pasting the copied {copied!r} gave {result('Foot (ft)')!r} ft")
+
 # Find psi by typing; Enter lands on Pressure / psi.
 keys("ctrl+f")
 type_text("psi")
