@@ -123,6 +123,7 @@ private:
     bool Label5MouseEvent(QEvent* event);
     void CopyToClipboard(const QString& text) const;
     bool ShowExactValueTip(const QHelpEvent* event);
+    bool CellIsCut(int row) const;
     void EditValueInputRejected();
 
     FrmConvertServices services_;
