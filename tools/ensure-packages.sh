@@ -19,7 +19,8 @@ test_commands=(
     import:imagemagick units:units localedef:libc-bin weston:weston wl-paste:wl-clipboard
     dpkg-deb:dpkg dpkg-shlibdeps:dpkg-dev file:file gzip:gzip lintian:lintian
     desktop-file-validate:desktop-file-utils appstreamcli:appstream mmdebstrap:mmdebstrap
-    findmnt:util-linux setpriv:util-linux mount:mount
+    findmnt:util-linux setpriv:util-linux mount:mount dbus-run-session:dbus-daemon
+    /usr/libexec/at-spi-bus-launcher:at-spi2-core
 )
 windows_commands=(
     cmake:cmake ctest:cmake ninja:ninja-build git:git
@@ -41,6 +42,7 @@ test_packages=(
     xvfb xauth xdotool xclip xcompmgr openbox wmctrl x11-utils imagemagick
     units locales
     weston wl-clipboard
+    dbus-daemon at-spi2-core python3-pyatspi
     dpkg-dev file gzip lintian desktop-file-utils appstream mmdebstrap util-linux mount
 )
 

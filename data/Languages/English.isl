@@ -7,6 +7,18 @@ MS_ValueTooLong=The value can have at most %1 characters; the text was not inser
 MS_BelowAbsoluteZero=The value lies below absolute zero (0 %1); no temperature is lower.
 MS_Approximate=Approximate: built on π, shown only to the digits that are certain.
 MS_NoValueAtZero=Zero has no value in this unit: one of the two units is the reciprocal of the other.
+MS_Unit=Unit
+MS_Value=Value
+MS_FindUnit=Find a unit (Ctrl+F)
+MS_NotAValue=Not a value: “%1” at character %2.
+MS_Incomplete=The value is incomplete after “%1” (character %2).
+MS_DecimalComma=“,” at character %2 would be a decimal comma; write “.”.
+MS_TwoReadings=“%1” reads two ways: %3 or %4.
+MS_DivisionByZero=Division by zero at character %2.
+MS_UnknownUnit=“%1” is no unit of this category.
+MS_AmbiguousUnit=“%1” names several units; write its symbol.
+MS_MissingUnit=“%1” needs a unit, as the other numbers have.
+MS_NotSummable=“%1” cannot be added to other units.
 
 [FrmConvert]
 Label1.Caption=Max number of digits:

@@ -7,6 +7,18 @@ MS_ValueTooLong=La valeur peut compter au plus %1 caractères ; le texte n'a pas
 MS_BelowAbsoluteZero=La valeur est inférieure au zéro absolu (0 %1) ; aucune température n'est plus basse.
 MS_Approximate=Valeur approchée : fondée sur π, affichée avec ses seuls chiffres certains.
 MS_NoValueAtZero=Zéro n'a pas de valeur dans cette unité : l'une des deux unités est l'inverse de l'autre.
+MS_Unit=Unité
+MS_Value=Valeur
+MS_FindUnit=Chercher une unité (Ctrl+F)
+MS_DecimalMark=,
+MS_NotAValue=Valeur non valide : « %1 » au caractère %2.
+MS_Incomplete=La valeur est incomplète après « %1 » (caractère %2).
+MS_TwoReadings=« %1 » se lit de deux façons : %3 ou %4.
+MS_DivisionByZero=Division par zéro au caractère %2.
+MS_UnknownUnit=« %1 » n'est pas une unité de cette catégorie.
+MS_AmbiguousUnit=« %1 » désigne plusieurs unités ; écrivez son symbole.
+MS_MissingUnit=« %1 » doit avoir une unité, comme les autres nombres.
+MS_NotSummable=« %1 » ne peut pas s'ajouter à d'autres unités.
 
 [FrmConvert]
 Label1.Caption=Nombre max. de décimales :

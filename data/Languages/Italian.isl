@@ -7,6 +7,18 @@ MS_ValueTooLong=Il valore può avere al massimo %1 caratteri; il testo non è st
 MS_BelowAbsoluteZero=Il valore è al di sotto dello zero assoluto (0 %1); nessuna temperatura è più bassa.
 MS_Approximate=Valore approssimato: basato su π, mostrato solo con le cifre certe.
 MS_NoValueAtZero=Lo zero non ha valore in questa unità: una delle due unità è l'inversa dell'altra.
+MS_Unit=Unità
+MS_Value=Valore
+MS_FindUnit=Cerca un'unità (Ctrl+F)
+MS_DecimalMark=,
+MS_NotAValue=Non è un valore: «%1» al carattere %2.
+MS_Incomplete=Il valore è incompleto dopo «%1» (carattere %2).
+MS_TwoReadings=«%1» si legge in due modi: %3 o %4.
+MS_DivisionByZero=Divisione per zero al carattere %2.
+MS_UnknownUnit=«%1» non è un'unità di questa categoria.
+MS_AmbiguousUnit=«%1» indica più unità; scrivere il simbolo.
+MS_MissingUnit=«%1» richiede un'unità, come gli altri numeri.
+MS_NotSummable=«%1» non si può sommare ad altre unità.
 
 [FrmConvert]
 Label1.Caption=Numero massimo di decimali:

@@ -7,6 +7,18 @@ MS_ValueTooLong=El valor admite como máximo %1 caracteres; el texto no se ha in
 MS_BelowAbsoluteZero=El valor está por debajo del cero absoluto (0 %1); ninguna temperatura es más baja.
 MS_Approximate=Valor aproximado: basado en π, se muestra solo con las cifras seguras.
 MS_NoValueAtZero=El cero no tiene valor en esta unidad: una de las dos unidades es la inversa de la otra.
+MS_Unit=Unidad
+MS_Value=Valor
+MS_FindUnit=Buscar una unidad (Ctrl+F)
+MS_DecimalMark=,
+MS_NotAValue=No es un valor: «%1» en el carácter %2.
+MS_Incomplete=El valor está incompleto después de «%1» (carácter %2).
+MS_TwoReadings=«%1» se lee de dos maneras: %3 o %4.
+MS_DivisionByZero=División por cero en el carácter %2.
+MS_UnknownUnit=«%1» no es una unidad de esta categoría.
+MS_AmbiguousUnit=«%1» designa varias unidades; escriba su símbolo.
+MS_MissingUnit=«%1» necesita una unidad, como los demás números.
+MS_NotSummable=«%1» no se puede sumar a otras unidades.
 
 [FrmConvert]
 Label1.Caption=Número máximo de decimales:

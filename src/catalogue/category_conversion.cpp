@@ -69,8 +69,13 @@ std::size_t CertainDigitsOf(const UnitEntry& source, const UnitEntry& target) {
 
 CategoryResults ConvertAcrossCategory(const UnitCategory& category, std::size_t sourceIndex,
                                       std::string_view typed) {
+    return ConvertAcrossCategory(category, sourceIndex, FractionOf(typed));
+}
+
+CategoryResults ConvertAcrossCategory(const UnitCategory& category, std::size_t sourceIndex,
+                                      const ExactFraction& value) {
     const UnitEntry& source = category.Units.at(sourceIndex);
-    const ExactFraction base = BaseOf(source, FractionOf(typed));
+    const ExactFraction base = BaseOf(source, value);
     CategoryResults results;
     results.Values.reserve(category.Units.size());
     for (const auto& unit : category.Units) {

@@ -25,4 +25,8 @@ struct CategoryResults {
 CategoryResults ConvertAcrossCategory(const UnitCategory& category, std::size_t sourceIndex,
                                       std::string_view typed);
 
+// The same for an exact value, such as the one a typed sum or fraction reads as.
+CategoryResults ConvertAcrossCategory(const UnitCategory& category, std::size_t sourceIndex,
+                                      const ExactFraction& value);
+
 } // namespace mensurix

@@ -10,7 +10,7 @@ namespace {
 
 bool IsValueArgument(std::string_view argument) {
     return argument.size() >= 2 && argument[0] == '-' &&
-           ((argument[1] >= '0' && argument[1] <= '9') || argument[1] == '.');
+           ((argument[1] >= '0' && argument[1] <= '9') || argument[1] == '.' || argument[1] == '(');
 }
 
 std::optional<int> ReadDigits(std::string_view text) {
@@ -60,11 +60,14 @@ public:
                 if (options_.Command == CliCommand::Convert) {
                     options_.Command = name_ == "--help" ? CliCommand::Help : CliCommand::Version;
                 }
-            } else if (name_ == "--separators" || name_ == "--exact") {
+            } else if (name_ == "--separators" || name_ == "--exact" ||
+                       name_ == "--decimal-comma") {
                 if (!NoValue()) {
                     return *error_;
                 }
-                (name_ == "--exact" ? options_.Exact : options_.Separators) = true;
+                (name_ == "--exact"           ? options_.Exact
+                 : name_ == "--decimal-comma" ? options_.DecimalComma
+                                              : options_.Separators) = true;
             } else if (name_ == "--digits") {
                 const auto text = RequiredValue();
                 if (!text) {
@@ -198,9 +201,17 @@ std::string CliUsageText() {
            "reciprocal category is found too (30 mpg US L/100 km). A result built on a size\n"
            "known only approximately (on pi) begins with \"≈ \" and shows its certain digits.\n"
            "\n"
+           "VALUE is read exactly: blanks around it, a leading \"+\" or \"-\" (or \"−\"), an\n"
+           "exponent (2.5e-7), digits grouped in threes (1,234.5, 1 234, 1'234, 1_234),\n"
+           "fractions and arithmetic (1/3, 2 3/4, 5+3/12, 12*8.5, (1+2)/3), or quantities of\n"
+           "FROM's category summed (\"5 ft 3 in\", 5'10\", \"1 h 30 min\", \"12° 30′ 15″\").\n"
+           "A \",\" is a digit group mark unless --decimal-comma is given; then \"1,5\" is 1.5\n"
+           "and a value that reads two ways (1,234) is refused with both readings.\n"
+           "\n"
            "Options:\n"
            "  --digits N        fraction digits shown, 0 to 20 (default 8)\n"
            "  --separators      group the integer part by thousands with \",\"\n"
+           "  --decimal-comma   read \",\" before a fraction as the decimal separator\n"
            "  --exact           the whole result, nothing rounded; one that never ends is\n"
            "                    cut after 50 digits with \"…\" and given as a fraction\n"
            "  --list            the categories\n"

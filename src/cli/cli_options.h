@@ -19,6 +19,7 @@ struct CliOptions {
     int Digits = 8;
     bool Separators = false;
     bool Exact = false;
+    bool DecimalComma = false; // "," before a fraction, as many languages write it
     std::string CataloguePath; // empty: the catalogue the program finds
 };
 
@@ -28,7 +29,7 @@ struct UsageError {
 };
 
 // Reads the arguments after the program name. Options may stand anywhere, "--" ends them, and
-// an argument that starts with "-" and a digit or "." is a (negative) value, not an option.
+// an argument that starts with "-" and a digit, "." or "(" is a (negative) value, not an option.
 std::variant<CliOptions, UsageError> ParseCliOptions(const std::vector<std::string>& arguments);
 
 // The text of --help.

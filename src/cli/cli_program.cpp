@@ -4,9 +4,10 @@
 #include "catalogue/category_conversion.h"
 #include "catalogue/unit_lookup.h"
 #include "cli/cli_options.h"
-#include "cli/number_complaint.h"
 #include "cli/text_columns.h"
 #include "files/read_file_bytes.h"
+#include "input/refusal_wording.h"
+#include "input/typed_quantity.h"
 #include "text/utf8_text.h"
 
 #include <algorithm>
@@ -113,9 +114,24 @@ private:
         return std::nullopt;
     }
 
+    // The value as a quantity of the source unit; a sum may name other units of its category.
+    ExactFraction TypedValue(const UnitPosition& from) const {
+        const NumberReading reading =
+            ReadTypedQuantity(catalogue_[from.Category], from.Unit, options_.Value,
+                              NumberConventions{options_.DecimalComma});
+        if (!reading.Refusal) {
+            return reading.Value;
+        }
+        std::string message = EnglishRefusal(options_.Value, *reading.Refusal);
+        if (reading.Refusal->Kind == RefusalKind::DecimalComma) {
+            message += "; --decimal-comma reads \",\" as the decimal separator";
+        }
+        throw Failure{message};
+    }
+
     CategoryResults Converted(const UnitPosition& from) const {
         const UnitCategory& category = catalogue_[from.Category];
-        CategoryResults results = ConvertAcrossCategory(category, from.Unit, options_.Value);
+        CategoryResults results = ConvertAcrossCategory(category, from.Unit, TypedValue(from));
         if (results.Refusal == ConversionRefusal::BelowAbsoluteZero) {
             const auto absolute = std::find_if(category.Units.begin(), category.Units.end(),
                                                [](const UnitEntry& u) { return u.Scale.Absolute; });
@@ -127,9 +143,6 @@ private:
     }
 
     std::string Conversion() const {
-        if (!IsDecimalNumber(options_.Value)) {
-            throw Failure{ExplainNotANumber(options_.Value)};
-        }
         const UnitPosition from = Resolve(options_.From);
         const UnitCategory& category = catalogue_[from.Category];
         if (options_.To.empty()) {

@@ -6,12 +6,20 @@ namespace mensurix {
 
 LanguageMessages ReadLanguageMessages(const std::string& path) {
     const ProfileFile file(path);
-    return {file.ReadString("Messages", "MS_Homepage", ""),
-            file.ReadString("Messages", "MS_CopyRight", ""),
-            file.ReadString("Messages", "MS_ValueTooLong", ""),
-            file.ReadString("Messages", "MS_BelowAbsoluteZero", ""),
-            file.ReadString("Messages", "MS_Approximate", ""),
-            file.ReadString("Messages", "MS_NoValueAtZero", "")};
+    const auto text = [&file](const char* key) { return file.ReadString("Messages", key, ""); };
+    return {text("MS_Homepage"),
+            text("MS_CopyRight"),
+            text("MS_ValueTooLong"),
+            text("MS_BelowAbsoluteZero"),
+            text("MS_Approximate"),
+            text("MS_NoValueAtZero"),
+            text("MS_Unit"),
+            text("MS_Value"),
+            text("MS_FindUnit"),
+            text("MS_DecimalMark"),
+            {text("MS_NotAValue"), text("MS_Incomplete"), text("MS_DecimalComma"),
+             text("MS_TwoReadings"), text("MS_DivisionByZero"), text("MS_UnknownUnit"),
+             text("MS_AmbiguousUnit"), text("MS_MissingUnit"), text("MS_NotSummable")}};
 }
 
 std::vector<std::string> ReadComponentSection(const std::string& path) {

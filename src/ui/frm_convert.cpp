@@ -46,12 +46,14 @@ TFrmConvert::TFrmConvert(FrmConvertServices services) : services_(std::move(serv
 TFrmConvert::~TFrmConvert() {
     FormDestroy();
     delete shadow_;
+    delete EditClipboard;
 }
 
 void TFrmConvert::FormCreate() {
     try {
         QGuiApplication::setApplicationDisplayName(ApplicationTitle);
         Label7->SetCaption(ApplicationTitle);
+        setAccessibleName(ApplicationTitle);
         programDir_ = services_.ProgramDir.empty() ? GetProgramDir() : services_.ProgramDir;
         dataDir_ = FindDataDirectory(programDir_);
         settingsDir_ = FindSettingsDirectory(programDir_, services_.UserSettingsDir.empty()

@@ -21,11 +21,15 @@ class QAction;
 class QActionGroup;
 class QCheckBox;
 class QComboBox;
+class QCompleter;
 class QHelpEvent;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QModelIndex;
 class QSpinBox;
+class QStandardItemModel;
 class QTableWidget;
 
 namespace mensurix {
@@ -77,6 +81,7 @@ public:
     void BtnSysMinSizeClick();
     void BtnSysCloseClick();
     void StringGridUnitMouseDown(Qt::MouseButton button, const QPoint& position);
+    void OpenCopyMenu(int row, const QPoint& globalPosition);
     void PM_CopyClick();
     void PM_CopyExactClick();
     void PM_CopyPlainClick();
@@ -100,6 +105,12 @@ protected:
 private:
     void CreateComponents();
     void ConnectHandlers();
+    bool KeyboardEvent(QObject* watched, QEvent* event);
+    bool StartValueWith(const QKeyEvent& key);
+    void OpenCopyMenuAtCurrentCell();
+    void FillUnitSearch();
+    void SelectFoundUnit(const QModelIndex& found);
+    void SelectFirstFoundUnit();
     void ApplyWindowRegion();
     void WMShowWindow(bool shown);
     void ReportError(const std::exception& error) const;
@@ -112,6 +123,7 @@ private:
     bool Label5MouseEvent(QEvent* event);
     void CopyToClipboard(const QString& text) const;
     bool ShowExactValueTip(const QHelpEvent* event);
+    bool CellIsCut(int row) const;
     void EditValueInputRejected();
 
     FrmConvertServices services_;
@@ -142,7 +154,7 @@ private:
     QAction* PM_CopyExact = nullptr;
     QAction* PM_CopyPlain = nullptr;
     QAction* PM_CopyTable = nullptr;
-    QLineEdit* EditClipboard = nullptr;
+    QLineEdit* EditClipboard = nullptr; // no parent: a hidden helper that no reader should see
     TLabel* Label28 = nullptr;
     QMenu* PopupMenuView = nullptr;
     QActionGroup* LanguageGroup = nullptr;
@@ -151,6 +163,9 @@ private:
     QAction* PM_German = nullptr;
     QAction* PM_Italian = nullptr;
     QAction* PM_French = nullptr;
+    QLineEdit* EditSearch = nullptr;
+    QStandardItemModel* unitSearchModel_ = nullptr; // every unit as "Name (symbol) - Category"
+    QCompleter* unitSearch_ = nullptr;
 
     // The window's own state.
     ComponentList components_;

@@ -3,6 +3,8 @@
 #include "catalogue/catalogue_reader.h"
 #include "catalogue/category_conversion.h"
 #include "catalogue/unit_lookup.h"
+#include "input/typed_quantity.h"
+#include "localisation/refusal_message.h"
 #include "localisation/replace_all.h"
 #include "ui/result_text.h"
 #include "ui/t_label.h"
@@ -56,6 +58,12 @@ void TFrmConvert::SetCellText(int column, int row, const QString& text) {
         StringGridUnit->setItem(row, column, item);
     }
     item->setText(text);
+    if (column == 1) {
+        // Read out with its unit, as "Foot, 5.25".
+        const QString unit = CellText(0, row);
+        item->setData(Qt::AccessibleTextRole,
+                      text.isEmpty() ? unit : unit + QStringLiteral(", ") + text);
+    }
 }
 
 void TFrmConvert::WriteUnitName(int row) {
@@ -87,13 +95,19 @@ void TFrmConvert::RecalculateTable(int fractionDigits) {
     const int rows = static_cast<int>(category.Units.size());
     const int sourceIndex = ComboBoxFrom->currentIndex();
     const std::string typed = BytesFromText(EditValue->text());
-    // A source list replaced by a language file may hold more items than the category has units.
-    const bool valid = sourceIndex >= 0 && sourceIndex < rows && IsDecimalNumber(typed);
     CategoryResults results;
-    if (valid) {
-        results = ConvertAcrossCategory(category, static_cast<std::size_t>(sourceIndex), typed);
-    }
     QString status;
+    // A source list replaced by a language file may hold more items than the category has units.
+    if (sourceIndex >= 0 && sourceIndex < rows) {
+        const auto source = static_cast<std::size_t>(sourceIndex);
+        const NumberReading reading = ReadTypedQuantity(
+            category, source, typed, {.DecimalComma = messages_.DecimalMark == ","});
+        if (reading.Refusal) {
+            status = TextFromBytes(RefusalMessage(*reading.Refusal, messages_.Refusals));
+        } else {
+            results = ConvertAcrossCategory(category, source, reading.Value);
+        }
+    }
     if (results.Refusal == ConversionRefusal::BelowAbsoluteZero) {
         const auto absolute = std::find_if(category.Units.begin(), category.Units.end(),
                                            [](const UnitEntry& u) { return u.Scale.Absolute; });
@@ -141,6 +155,9 @@ void TFrmConvert::ComboBoxUnitsChange() {
     }
     int defaultRow = -1;
     ComboBoxFrom->addItems(names);
+    // The rows are named by their units for screen readers; a new category starts at the top.
+    StringGridUnit->setVerticalHeaderLabels(names);
+    StringGridUnit->scrollToTop();
     for (int row = 0; row < rows; ++row) {
         SetCellText(0, row, names[row]);
         if (defaultRow == -1 && category.Units[static_cast<std::size_t>(row)].IsDefault) {

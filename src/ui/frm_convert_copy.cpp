@@ -64,8 +64,15 @@ void TFrmConvert::PM_CopyTableClick() {
     CopyToClipboard(table);
 }
 
-// A result shown with fewer digits than it has shows them all on hovering; an approximate one
-// says so, and a cell without a value says why.
+// Whether the result column is too narrow for the cell's text, which then ends in an ellipsis.
+bool TFrmConvert::CellIsCut(int row) const {
+    constexpr int TextMargins = 8;
+    return StringGridUnit->fontMetrics().horizontalAdvance(CellText(1, row)) >
+           StringGridUnit->columnWidth(1) - TextMargins;
+}
+
+// A result shown with fewer digits than it has, or cut by its column, shows them all on hovering;
+// an approximate one says so, and a cell without a value says why.
 bool TFrmConvert::ShowExactValueTip(const QHelpEvent* event) {
     const int row = StringGridUnit->rowAt(event->pos().y());
     const int column = StringGridUnit->columnAt(event->pos().x());
@@ -77,7 +84,7 @@ bool TFrmConvert::ShowExactValueTip(const QHelpEvent* event) {
     std::string tip;
     if (value.Missing == MissingValue::ReciprocalOfZero) {
         tip = messages_.NoValueAtZero;
-    } else if (ShownValueDropsDigits(value, SpinEditDec->value())) {
+    } else if (ShownValueDropsDigits(value, SpinEditDec->value()) || CellIsCut(row)) {
         tip = ExactValueTip(ResultWholeText(value).toStdString(), TipLineWidth, TipLines);
         if (IsApproximate(value)) {
             tip += "\n" + messages_.Approximate;

@@ -8,11 +8,13 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
 #include <QGuiApplication>
 #include <QHelpEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QShortcut>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QWindow>
@@ -61,11 +63,25 @@ void TFrmConvert::ConnectHandlers() {
     for (QAction* item : {PM_English, PM_Spanish, PM_German, PM_Italian, PM_French}) {
         connect(item, &QAction::triggered, this, [this, item] { PM_EnglishClick(item); });
     }
-    Label5->installEventFilter(this);
-    Label28->installEventFilter(this);
+    for (QObject* watched :
+         {static_cast<QObject*>(Label5), static_cast<QObject*>(Label28),
+          static_cast<QObject*>(ComboBoxFrom), static_cast<QObject*>(ComboBoxUnits),
+          static_cast<QObject*>(StringGridUnit)}) {
+        watched->installEventFilter(this);
+    }
+    connect(new QShortcut(QKeySequence::Find, this), &QShortcut::activated, this, [this] {
+        EditSearch->setFocus(Qt::ShortcutFocusReason);
+        EditSearch->selectAll();
+    });
+    connect(EditSearch, &QLineEdit::returnPressed, this, [this] { SelectFirstFoundUnit(); });
+    connect(unitSearch_, qOverload<const QModelIndex&>(&QCompleter::activated), this,
+            [this](const QModelIndex& found) { SelectFoundUnit(found); });
 }
 
 bool TFrmConvert::eventFilter(QObject* watched, QEvent* event) {
+    if (KeyboardEvent(watched, event)) {
+        return true;
+    }
     if (watched == Label5) {
         return Label5MouseEvent(event);
     }
@@ -140,10 +156,14 @@ void TFrmConvert::StringGridUnitMouseDown(Qt::MouseButton button, const QPoint& 
     if (row < 0 || column != 1) {
         return;
     }
-    StringGridUnit->setCurrentCell(row, column, QItemSelectionModel::ClearAndSelect);
-    popupCellCol_ = column;
+    OpenCopyMenu(row, StringGridUnit->viewport()->mapToGlobal(position));
+}
+
+void TFrmConvert::OpenCopyMenu(int row, const QPoint& globalPosition) {
+    StringGridUnit->setCurrentCell(row, 1, QItemSelectionModel::ClearAndSelect);
+    popupCellCol_ = 1;
     popupCellRow_ = row;
-    PopupMenu1->popup(StringGridUnit->viewport()->mapToGlobal(position));
+    PopupMenu1->popup(globalPosition);
 }
 
 void TFrmConvert::RzURLLabel2Click(const QString& address) {

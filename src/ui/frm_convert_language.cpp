@@ -13,8 +13,11 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QMenu>
 #include <QSpinBox>
+#include <QTableWidget>
 
 #include <array>
 
@@ -48,6 +51,14 @@ void TFrmConvert::ApplyMessages(const std::string& path) {
     DefaultIfEmpty(messages.BelowAbsoluteZero, DefaultBelowAbsoluteZeroText);
     DefaultIfEmpty(messages.Approximate, DefaultApproximateText);
     DefaultIfEmpty(messages.NoValueAtZero, DefaultNoValueAtZeroText);
+    DefaultIfEmpty(messages.Unit, "Unit");
+    DefaultIfEmpty(messages.Value, "Value");
+    DefaultIfEmpty(messages.FindUnit, "Find a unit (Ctrl+F)");
+    StringGridUnit->setHorizontalHeaderLabels(
+        {TextFromBytes(messages.Unit), TextFromBytes(messages.Value)});
+    EditValue->setAccessibleName(TextFromBytes(messages.Value));
+    EditSearch->setPlaceholderText(TextFromBytes(messages.FindUnit));
+    EditSearch->setAccessibleName(EditSearch->placeholderText());
     messages_ = std::move(messages);
 }
 
@@ -83,6 +94,12 @@ void TFrmConvert::SwitchLanguage(std::uint8_t index) {
     const std::string path = dataDir_ + std::string(file.RelativePath);
     ApplyMessages(path);
     ApplyLanguageFile(path);
+    FillUnitSearch();
+    // A list would be read by its current item alone; it is named by its label, as the other
+    // controls are through their labels' buddies.
+    ComboBoxUnits->setAccessibleName(Label2->text());
+    ComboBoxFrom->setAccessibleName(Label3->text());
+    StringGridUnit->setAccessibleName(Label4->text());
 }
 
 std::uint8_t TFrmConvert::DetectLanguage() const {

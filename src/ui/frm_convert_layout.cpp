@@ -10,16 +10,19 @@
 #include "ui/t_separator.h"
 #include "ui/t_url_label.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QActionGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
 #include <QFontDatabase>
 #include <QGraphicsDropShadowEffect>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMenu>
 #include <QSpinBox>
+#include <QStandardItemModel>
 #include <QTableWidget>
 
 namespace mensurix {
@@ -175,16 +178,19 @@ void TFrmConvert::CreateComponents() {
     SetWhiteText(Label28);
     Label28->SetCaption(">> Language");
     Label28->hide();
+    Label28->setFocusPolicy(Qt::TabFocus);
 
     BtnSysClose =
         new TImageButton("BtnSysClose", this, ":/assets/close.png", ":/assets/close_hover.png");
     BtnSysClose->setGeometry(554, 1, 40, 20);
     BtnSysClose->setToolTip("Close");
+    BtnSysClose->setAccessibleName("Close");
 
     BtnSysMinSize = new TImageButton("BtnSysMinSize", this, ":/assets/minimize.png",
                                      ":/assets/minimize_hover.png");
     BtnSysMinSize->setGeometry(527, 1, 27, 20);
     BtnSysMinSize->setToolTip("Minimize");
+    BtnSysMinSize->setAccessibleName("Minimize");
 
     ComboBoxUnits = Named(new QComboBox(this), "ComboBoxUnits");
     ComboBoxUnits->setGeometry(120, 40, 137, 21);
@@ -206,7 +212,8 @@ void TFrmConvert::CreateComponents() {
     StringGridUnit->setSelectionMode(QAbstractItemView::ContiguousSelection);
     StringGridUnit->setWordWrap(false);
     StringGridUnit->setTabKeyNavigation(false);
-    StringGridUnit->setTextElideMode(Qt::ElideNone);
+    // A value cut by the column shows that it is cut; its tooltip has it whole.
+    StringGridUnit->setTextElideMode(Qt::ElideRight);
     StringGridUnit->viewport()->installEventFilter(this);
 
     EditValue = Named(new QLineEdit("1", this), "EditValue");
@@ -221,9 +228,30 @@ void TFrmConvert::CreateComponents() {
     CheckBoxDouHao = Named(new QCheckBox("Thousand separators", this), "CheckBoxDouHao");
     CheckBoxDouHao->setGeometry(442, 42, 159, 17);
 
-    EditClipboard = Named(new QLineEdit(this), "EditClipboard");
+    EditClipboard = Named(new QLineEdit(), "EditClipboard");
     EditClipboard->setGeometry(304, 96, 33, 21);
     EditClipboard->hide();
+
+    // A screen reader names each control by the label before it.
+    Label2->setBuddy(ComboBoxUnits);
+    Label1->setBuddy(SpinEditDec);
+    Label3->setBuddy(ComboBoxFrom);
+    Label4->setBuddy(StringGridUnit);
+
+    // In the caption strip, between the title and the language link: the heading below grows
+    // with the category's name.
+    EditSearch = Named(new QLineEdit(this), "EditSearch");
+    EditSearch->setGeometry(236, 4, 190, 20);
+    EditSearch->setFont(InterfaceFont(9));
+    EditSearch->setClearButtonEnabled(true);
+    unitSearchModel_ = new QStandardItemModel(this);
+    unitSearch_ = new QCompleter(unitSearchModel_, this);
+    unitSearch_->setCaseSensitivity(Qt::CaseInsensitive);
+    unitSearch_->setFilterMode(Qt::MatchContains);
+    unitSearch_->setMaxVisibleItems(12);
+    // Wide enough for a unit's name with its category's.
+    unitSearch_->popup()->setMinimumWidth(340);
+    EditSearch->setCompleter(unitSearch_);
 
     PopupMenu1 = Named(new QMenu(this), "PopupMenu1");
     PM_Copy = MenuItem(PopupMenu1, "PM_Copy", "Copy to clipboard", 0);
@@ -252,7 +280,8 @@ void TFrmConvert::CreateComponents() {
     setTabOrder(EditValue, StringGridUnit);
     setTabOrder(StringGridUnit, BtnSysMinSize);
     setTabOrder(BtnSysMinSize, BtnSysClose);
-    setTabOrder(BtnSysClose, EditClipboard);
+    setTabOrder(BtnSysClose, Label28);
+    setTabOrder(Label28, EditSearch);
 
     components_ = ComponentList(
         this,
@@ -261,7 +290,7 @@ void TFrmConvert::CreateComponents() {
          RzSeparator1,  RzLabel1,     Label4,         Label5,        RzURLLabel2, Label6,
          Label7,        PopupMenu1,   PM_Copy,        EditClipboard, Label28,     PopupMenuView,
          PM_English,    PM_Spanish,   PM_German,      PM_Italian,    PM_French,   PM_CopyExact,
-         PM_CopyPlain,  PM_CopyTable, LabelStatus});
+         PM_CopyPlain,  PM_CopyTable, LabelStatus,    EditSearch});
 }
 
 } // namespace mensurix

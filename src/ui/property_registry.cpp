@@ -132,6 +132,10 @@ void SetHint(QObject* object, const Value& value) {
     } else {
         AsWidget(object)->setToolTip(PlainTip(value.Text()));
     }
+    // A picture button has no text of its own: its hint is its name.
+    if (auto* button = qobject_cast<TImageButton*>(object)) {
+        button->setAccessibleName(value.Text());
+    }
 }
 
 void SetEditText(QObject* object, const Value& value) {

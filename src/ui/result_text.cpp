@@ -9,6 +9,14 @@ QString FromAscii(const std::string& text) {
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// A value too small for the shown digits says that it is there, rather than a bare 0.
+QString BelowTheLastDigit(const ConvertedValue& value, int fractionDigits) {
+    const QString last = fractionDigits <= 0
+                             ? QStringLiteral("1")
+                             : QStringLiteral("0.") + QString(fractionDigits - 1, u'0') + u'1';
+    return IsNegative(value.Exact) ? QStringLiteral("> -") + last : QStringLiteral("< ") + last;
+}
+
 } // namespace
 
 QString ResultNumberText(const ConvertedValue& value, int fractionDigits, bool groupThousands) {
@@ -16,7 +24,10 @@ QString ResultNumberText(const ConvertedValue& value, int fractionDigits, bool g
 }
 
 QString ResultCellText(const ConvertedValue& value, int fractionDigits, bool groupThousands) {
-    const QString number = ResultNumberText(value, fractionDigits, groupThousands);
+    QString number = ResultNumberText(value, fractionDigits, groupThousands);
+    if (number == u"0" && !IsZero(value.Exact)) {
+        number = BelowTheLastDigit(value, fractionDigits);
+    }
     return IsApproximate(value) ? ApproximateMark + number : number;
 }
 

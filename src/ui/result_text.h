@@ -6,7 +6,8 @@
 
 namespace mensurix {
 
-// A result as its cell shows it: the rounded number, after "≈ " when it is approximate.
+// A result as its cell shows it: the rounded number, after "≈ " when it is approximate; a value
+// that rounds to 0 but is not zero as "< 0.00000001" (or "> -0.00000001") at its digits.
 QString ResultCellText(const ConvertedValue& value, int fractionDigits, bool groupThousands);
 
 // The rounded number alone, as a copy hands it on.

@@ -57,6 +57,9 @@ expect 0 "$(printf 'Kelvin (K)              233.15\nDegree Celsius (°C)     -40
 expect 2 "" "unknown option" -- --nonsense
 expect 1 "" "unknown unit \"µ\"" -- 1 µ m
 expect 1 "" "\"1,5\" is not a number" -- 1,5 m µm
+expect 0 "1500000" "" -- --decimal-comma 1,5 m µm
+expect 0 "-1000000" "" -- "−1" m µm
+expect 0 "333333.333333" "" -- --digits 6 "1/3" m µm
 expect 1 "" "Cannot open file" -- --catalogue "$work/none.dat" 1 m
 # A name longer than any unit's gets its answer without spelling suggestions (within the
 # 32,767 characters a Windows command line holds).

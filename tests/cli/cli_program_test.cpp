@@ -92,6 +92,18 @@ TEST_F(CliProgram, ConvertsExactlyAndPrintsOneLine) {
         // A unit of another category found in its reciprocal view in the source's table.
         {{"30", "mpg US", "L/100 km"}, "7.84048611\n"},
         {{"7.84048611", "L/100 km", "km/L", "--digits", "4"}, "12.7543\n"},
+        // Typed values: exponents, arithmetic, signs, grouping and sums, all exact.
+        {{"1e3", "m", "km"}, "1\n"},
+        {{"\xE2\x88\x92"
+          "3",
+          "km", "m"},
+         "-3000\n"},
+        {{"-(1+2)/4", "km", "m"}, "-750\n"},
+        {{" +1,234.5 ", "m", "km"}, "1.2345\n"},
+        {{"5 ft 3 in", "ft", "m"}, "1.6002\n"},
+        {{"5'10\"", "ft", "in"}, "70\n"},
+        {{"--decimal-comma", "1,5", "km", "m"}, "1500\n"},
+        {{"--decimal-comma", "1,234.5", "m", "m"}, "1234.5\n"},
     };
     for (const auto& row : cases) {
         SCOPED_TRACE(row.arguments[0] + " " + row.arguments[1]);
@@ -151,7 +163,14 @@ TEST_F(CliProgram, EveryErrorWithItsStatus) {
         {{"--exact", "--digits", "3", "1", "km"}, 2, "--exact and --digits exclude each other"},
         {{"--list", "--search", "m"}, 2, "give only one of --list and --search"},
         {{"--list", "Length", "1"}, 2, "unexpected argument \"1\""},
-        {{"1e5", "km", "m"}, 1, "\"1e5\" is not a number: \"e\" at character 2"},
+        {{"1e", "km", "m"}, 1, "\"1e\" is not a number: \"e\" at character 2"},
+        {{"1,5", "km", "m"}, 1, "\"1,5\" is not a number: \",\" at character 2"},
+        {{"1,5", "km", "m"}, 1, "--decimal-comma reads \",\" as the decimal separator"},
+        {{"--decimal-comma", "1,234", "km", "m"}, 1, "reads two ways, as 1234 or as 1.234"},
+        {{"--decimal-comma=yes", "1", "km"}, 2, "--decimal-comma takes no value"},
+        {{"1/(2-2)", "km", "m"}, 1, "\"/\" at character 2 divides by zero"},
+        {{"5 ft 3 kg", "ft", "m"}, 1, "\"kg\" at character 8 is no unit of this category"},
+        {{"5 ft 3", "ft", "m"}, 1, "\"3\" at character 6 has no unit"},
         {{"1.2.3", "km"}, 1, "a second \".\" at character 4"},
         {{"1\xC2\xB0", "km"}, 1, "\"\xC2\xB0\" at character 2"},
         {{"-", "km"}, 1, "nothing follows the \"-\""},
@@ -229,6 +248,13 @@ TEST(ShippedCatalogueCli, KnownConversions) {
          "39.370078740157480314960629921259842519685039370078\u2026 = 5000/127\n"},
         {{"1", "cal/(g\u00B7\u00B0C)", "BTU/(lb\u00B7\u00B0F)"}, "1\n"},
         {{"--exact", "1", "ft", "ft US"}, "0.999998\n"},
+        {{"5 ft 3 in", "ft", "cm"}, "160.02\n"},
+        {{"5'10\"", "ft", "cm"}, "177.8\n"},
+        {{"1 h 30 min", "h", "Second"}, "5400\n"},
+        {{"--exact", "1/3", "m", "cm"},
+         "33.333333333333333333333333333333333333333333333333\u2026 = 100/3\n"},
+        {{"3 lb 4 oz", "lb", "oz"}, "52\n"},
+        {{"--exact", "12\u00B0 30\u2032 15\u2033", "\u00B0", "\u2033"}, "45015\n"},
     };
     for (const auto& row : cases) {
         SCOPED_TRACE(row.arguments.back());

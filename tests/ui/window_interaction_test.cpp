@@ -68,7 +68,8 @@ TEST_F(WindowInteraction, FrameAndSize) {
 TEST_F(WindowInteraction, TabOrderSkipsTheHiddenEditBox) {
     const QStringList expected = {"ComboBoxUnits", "SpinEditDec", "CheckBoxDouHao",
                                   "ComboBoxFrom",  "EditValue",   "StringGridUnit",
-                                  "BtnSysMinSize", "BtnSysClose", "ComboBoxUnits"};
+                                  "BtnSysMinSize", "BtnSysClose", "Label28",
+                                  "EditSearch",    "ComboBoxUnits"};
     EXPECT_EQ(QApplication::focusWidget(), From());
     Units()->setFocus();
     QStringList visited = {"ComboBoxUnits"};
@@ -152,7 +153,7 @@ TEST_F(WindowInteraction, CopyExactPlainAndTable) {
 }
 
 // Hovering a result that shows fewer digits than it has shows all of them.
-TEST_F(WindowInteraction, ExactValueTipWhereDigitsAreDropped) {
+TEST_F(WindowInteraction, ExactValueTipWhereDigitsAreDroppedOrCut) {
     Value()->setText("1234.56789");
     Digits()->setValue(2);
     const auto hover = [this](int row) {
@@ -170,6 +171,11 @@ TEST_F(WindowInteraction, ExactValueTipWhereDigitsAreDropped) {
     Digits()->setValue(8);
     hover(1);
     EXPECT_TRUE(hidden());
+    // A whole value too wide for its column ends in an ellipsis; the tip has it all.
+    Value()->setText("1e40");
+    hover(2);
+    ASSERT_TRUE(QToolTip::isVisible());
+    EXPECT_EQ(QToolTip::text().remove('\n'), "1" + QString(43, '0'));
 }
 
 TEST_F(WindowInteraction, EmptyCellLeavesTheClipboardAlone) {

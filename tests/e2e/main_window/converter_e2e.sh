@@ -93,7 +93,7 @@ grep -qxF "$(printf 'Kilometer (km)\t1.23456789')" "$work/table.txt" ||
 
 # The picture stands where it belongs: caption strip, body and status strip.
 import -window root "$work/shot.png"
-for point in "300 14" "60 300" "300 440" "20 14" "600 200"; do
+for point in "434 14" "60 300" "300 440" "20 14" "600 200"; do
     read -r x y <<<"$point"
     got=$(pixel $((left + x)) $((top + y)))
     want=$(picture_pixel "$x" "$y")

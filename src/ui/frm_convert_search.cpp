@@ -1,0 +1,70 @@
+#include "ui/frm_convert.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QCompleter>
+#include <QLineEdit>
+#include <QStandardItemModel>
+
+namespace mensurix {
+namespace {
+
+constexpr int CategoryRole = Qt::UserRole;
+constexpr int UnitRole = Qt::UserRole + 1;
+
+} // namespace
+
+// One entry per unit of every category, as shown: the unit's name (which carries its symbol)
+// and its category's name, so that typing either finds it. Made once per catalogue and
+// language, never per keystroke.
+void TFrmConvert::FillUnitSearch() {
+    unitSearchModel_->clear();
+    for (std::size_t category = 0; category < unitNames_.size(); ++category) {
+        const QString categoryName = ComboBoxUnits->itemText(static_cast<int>(category));
+        const QStringList& names = unitNames_[category];
+        for (qsizetype unit = 0; unit < names.size(); ++unit) {
+            auto* item = new QStandardItem(names[unit] + QStringLiteral(" \u2013 ") + categoryName);
+            item->setData(static_cast<int>(category), CategoryRole);
+            item->setData(static_cast<int>(unit), UnitRole);
+            unitSearchModel_->appendRow(item);
+        }
+    }
+}
+
+void TFrmConvert::SelectFoundUnit(const QModelIndex& found) {
+    const int category = found.data(CategoryRole).toInt();
+    const int unit = found.data(UnitRole).toInt();
+    if (category < 0 || category >= ComboBoxUnits->count()) {
+        return;
+    }
+    if (category != ComboBoxUnits->currentIndex()) {
+        ComboBoxUnits->setCurrentIndex(category);
+        settingsKnown_.Class = true;
+        ComboBoxUnitsChange();
+    }
+    if (unit < ComboBoxFrom->count()) {
+        ComboBoxFrom->setCurrentIndex(unit);
+        ComboBoxFromChange();
+    }
+    // Clearing the box from within the completer's own signal would be undone by it.
+    QMetaObject::invokeMethod(EditSearch, &QLineEdit::clear, Qt::QueuedConnection);
+    EditValue->setFocus(Qt::OtherFocusReason);
+    EditValue->selectAll();
+}
+
+// Enter without a chosen entry takes the first match, so "psi" and Enter is enough.
+void TFrmConvert::SelectFirstFoundUnit() {
+    if (EditSearch->text().trimmed().isEmpty()) {
+        return;
+    }
+    unitSearch_->setCompletionPrefix(EditSearch->text());
+    const QModelIndex chosen = unitSearch_->popup()->currentIndex();
+    if (chosen.isValid()) {
+        SelectFoundUnit(chosen);
+    } else if (unitSearch_->setCurrentRow(0)) {
+        SelectFoundUnit(unitSearch_->currentIndex());
+    }
+    unitSearch_->popup()->hide();
+}
+
+} // namespace mensurix
