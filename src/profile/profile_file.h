@@ -26,6 +26,9 @@ public:
 
     bool HasKey(std::string_view section, std::string_view key) const;
 
+    // The text read, as UTF-8 where the file is UTF-16; empty without a readable file.
+    const std::string& Contents() const { return contents_; }
+
     // See ProfileSectionLines; empty when the section is missing.
     std::vector<std::string> ReadSectionLines(std::string_view section) const;
 

@@ -4,6 +4,7 @@
 #include "catalogue/unit_catalogue.h"
 #include "decimal/decimal_text.h"
 #include "localisation/language_file.h"
+#include "localisation/unit_names.h"
 #include "settings/settings.h"
 #include "ui/component_lookup.h"
 #include "ui/frm_convert_services.h"
@@ -108,6 +109,7 @@ private:
     bool KeyboardEvent(QObject* watched, QEvent* event);
     bool StartValueWith(const QKeyEvent& key);
     void OpenCopyMenuAtCurrentCell();
+    void ShowUnitNames(const UnitNames& names);
     void FillUnitSearch();
     void SelectFoundUnit(const QModelIndex& found);
     void SelectFirstFoundUnit();
@@ -170,7 +172,7 @@ private:
     // The window's own state.
     ComponentList components_;
     UnitCatalogue unitCatalogue_;
-    std::vector<QStringList> unitNames_;  // the catalogue's unit names as shown, per category
+    std::vector<QStringList> unitNames_;  // the unit names in the interface language, per category
     std::vector<ConvertedValue> results_; // the exact values of the table's rows
     TFormShadow* shadow_ = nullptr;
     std::int32_t popupCellCol_ = 0;

@@ -5,6 +5,7 @@
 #include "localisation/language_choice.h"
 #include "localisation/language_file.h"
 #include "localisation/replace_all.h"
+#include "localisation/unit_names.h"
 #include "ui/program_identity.h"
 #include "ui/property_registry.h"
 #include "ui/t_label.h"
@@ -94,7 +95,7 @@ void TFrmConvert::SwitchLanguage(std::uint8_t index) {
     const std::string path = dataDir_ + std::string(file.RelativePath);
     ApplyMessages(path);
     ApplyLanguageFile(path);
-    FillUnitSearch();
+    ShowUnitNames(ReadUnitNames(UnitNamesPathFor(path)));
     // A list would be read by its current item alone; it is named by its label, as the other
     // controls are through their labels' buddies.
     ComboBoxUnits->setAccessibleName(Label2->text());

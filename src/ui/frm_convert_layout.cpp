@@ -165,6 +165,8 @@ void TFrmConvert::CreateComponents() {
     boldFont.setBold(true);
     Label7 = new TLabel("Label7", this, TLabel::Sizing::AutoWidth);
     Label7->setGeometry(50, 9, 1, 13);
+    // The title is part of the caption strip that drags the window.
+    Label7->setAttribute(Qt::WA_TransparentForMouseEvents);
     Label7->setFont(boldFont);
     SetWhiteText(Label7);
 

@@ -1,29 +1,45 @@
 #include "ui/frm_convert.h"
 
+#include "ui/text_bytes.h"
+
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QCompleter>
 #include <QLineEdit>
 #include <QStandardItemModel>
 
+#include <algorithm>
+
 namespace mensurix {
 namespace {
 
 constexpr int CategoryRole = Qt::UserRole;
 constexpr int UnitRole = Qt::UserRole + 1;
+// What a search matches: the shown names and the English ones of the catalogue.
+constexpr int SearchTextRole = Qt::UserRole + 2;
 
 } // namespace
 
 // One entry per unit of every category, as shown: the unit's name (which carries its symbol)
-// and its category's name, so that typing either finds it. Made once per catalogue and
-// language, never per keystroke.
+// and its category's name, so that typing either finds it, in the interface language or in the
+// catalogue's English. Made once per catalogue and language, never per keystroke.
 void TFrmConvert::FillUnitSearch() {
     unitSearchModel_->clear();
-    for (std::size_t category = 0; category < unitNames_.size(); ++category) {
+    unitSearch_->setCompletionRole(SearchTextRole);
+    const std::size_t categories = std::min(unitNames_.size(), unitCatalogue_.size());
+    for (std::size_t category = 0; category < categories; ++category) {
         const QString categoryName = ComboBoxUnits->itemText(static_cast<int>(category));
+        const QString englishCategory = TextFromBytes(unitCatalogue_[category].Name);
         const QStringList& names = unitNames_[category];
         for (qsizetype unit = 0; unit < names.size(); ++unit) {
-            auto* item = new QStandardItem(names[unit] + QStringLiteral(" \u2013 ") + categoryName);
+            const QString shown = names[unit] + QStringLiteral(" \u2013 ") + categoryName;
+            auto* item = new QStandardItem(shown);
+            item->setData(
+                shown + u' ' +
+                    TextFromBytes(
+                        unitCatalogue_[category].Units[static_cast<std::size_t>(unit)].Name) +
+                    u' ' + englishCategory,
+                SearchTextRole);
             item->setData(static_cast<int>(category), CategoryRole);
             item->setData(static_cast<int>(unit), UnitRole);
             unitSearchModel_->appendRow(item);

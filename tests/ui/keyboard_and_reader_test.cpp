@@ -117,5 +117,23 @@ TEST_F(KeyboardAndScreenReader, EveryControlHasAName) {
     }
 }
 
+TEST_F(KeyboardAndScreenReader, UnitNamesInTheInterfaceLanguage) {
+    window_->SwitchLanguage(2); // German
+    Choose(Units(), 0);
+    EXPECT_TRUE(Column(0).contains("Zoll (in)"));
+    EXPECT_NE(From()->findText("Zoll (in)"), -1);
+    // The search matches the German names and the English ones alike.
+    for (const char* typed : {"Zoll", "Inch (in)"}) {
+        Search()->setFocus();
+        QTest::keyClicks(Search(), typed);
+        QTest::keyClick(Search(), Qt::Key_Return);
+        EXPECT_EQ(From()->currentText(), "Zoll (in)") << typed;
+        QApplication::processEvents();
+    }
+    window_->SwitchLanguage(0);
+    EXPECT_EQ(From()->currentText(), "Inch (in)");
+    EXPECT_TRUE(Column(0).contains("Inch (in)"));
+}
+
 } // namespace
 } // namespace mensurix::testing

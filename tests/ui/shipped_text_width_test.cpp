@@ -53,21 +53,27 @@ int UnitColumnTextWidth(const QHeaderView* header) {
     return header->style()->subElementRect(QStyle::SE_HeaderLabel, &option, header).width();
 }
 
-TEST_F(ShippedTextWidth, EveryUnitNameIsUtf8AndFitsTheUnitColumn) {
+TEST_F(ShippedTextWidth, EveryUnitNameIsUtf8AndFitsTheUnitColumnInEveryLanguage) {
     const QHeaderView* header = Grid()->verticalHeader();
     const int available = UnitColumnTextWidth(header);
     ASSERT_GT(available, 0);
     const QFontMetrics metrics(header->font());
     for (int category = 0; category < Units()->count(); ++category) {
-        Choose(Units(), category);
         const auto& units = window_->Catalogue()[static_cast<std::size_t>(category)].Units;
-        for (int row = 0; row < Grid()->rowCount(); ++row) {
-            const std::string& bytes = units.at(static_cast<std::size_t>(row)).Name;
-            SCOPED_TRACE(bytes);
-            EXPECT_EQ(
-                QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size())).toStdString(),
-                bytes);
-            EXPECT_LE(metrics.horizontalAdvance(Cell(0, row)), available);
+        for (const auto& unit : units) {
+            const QString name =
+                QString::fromUtf8(unit.Name.data(), static_cast<qsizetype>(unit.Name.size()));
+            EXPECT_EQ(name.toStdString(), unit.Name);
+        }
+    }
+    for (const std::uint8_t language : {0, 1, 2, 3, 4}) {
+        window_->SwitchLanguage(language);
+        for (int category = 0; category < Units()->count(); ++category) {
+            Choose(Units(), category);
+            for (int row = 0; row < Grid()->rowCount(); ++row) {
+                EXPECT_LE(metrics.horizontalAdvance(Cell(0, row)), available)
+                    << "language " << int{language} << ": " << Cell(0, row).toStdString();
+            }
         }
     }
 }

@@ -111,7 +111,7 @@ xprop -id "$halo" WM_CLASS | grep -q '"drop-shadow", "DropShadow"' || fail "halo
 xprop -id "$window" WM_NAME | grep -q '"Mensurix (1.2.5.1)"' || fail "window has no WM_NAME"
 
 read -r x y <<<"$(origin "$window")"
-xdotool mousemove $((x + $(device 300))) $((y + $(device 12)))
+xdotool mousemove $((x + $(device 120))) $((y + $(device 12)))
 # Odd steps, so that at a fractional scale factor the logical position falls between pixels;
 # small ones, so that at 1.5 the window stays clear of the screen edges, where openbox resists.
 xdotool mousedown 1

@@ -1,0 +1,37 @@
+#include "ui/frm_convert.h"
+
+#include "ui/text_bytes.h"
+
+#include <QComboBox>
+#include <QSpinBox>
+#include <QTableWidget>
+
+namespace mensurix {
+
+// The units' names in the interface language, made once per language: the table, the source
+// list, the search and the copies all show them.
+void TFrmConvert::ShowUnitNames(const UnitNames& names) {
+    unitNames_.clear();
+    unitNames_.reserve(unitCatalogue_.size());
+    for (const auto& category : unitCatalogue_) {
+        QStringList shown;
+        shown.reserve(static_cast<qsizetype>(category.Units.size()));
+        for (const auto& unit : category.Units) {
+            shown.append(TextFromBytes(names.NameOf(category.Name, unit.Name)));
+        }
+        unitNames_.push_back(std::move(shown));
+    }
+    FillUnitSearch();
+    const int index = ComboBoxUnits->currentIndex();
+    if (index < 0 || static_cast<std::size_t>(index) >= unitNames_.size()) {
+        return;
+    }
+    const QStringList& shown = unitNames_[static_cast<std::size_t>(index)];
+    for (int item = 0; item < ComboBoxFrom->count() && item < shown.size(); ++item) {
+        ComboBoxFrom->setItemText(item, shown[item]);
+    }
+    StringGridUnit->setVerticalHeaderLabels(shown);
+    RecalculateTable(SpinEditDec->value());
+}
+
+} // namespace mensurix
