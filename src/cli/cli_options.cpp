@@ -1,5 +1,7 @@
 #include "cli/cli_options.h"
 
+#include "localisation/language_choice.h"
+
 #include "decimal/display_digits.h"
 
 #include <optional>
@@ -86,6 +88,17 @@ public:
                     return *error_;
                 }
                 options_.CataloguePath = *path;
+            } else if (name_ == "--language") {
+                const auto language = RequiredValue();
+                if (!language) {
+                    return *error_;
+                }
+                if (!LanguageFromName(*language)) {
+                    return UsageError{"--language takes English, German, French, Spanish or "
+                                      "Italian (or en, de, fr, es, it), not \"" +
+                                      *language + "\""};
+                }
+                options_.Language = *language;
             } else if (name_ == "--search") {
                 const auto text = RequiredValue();
                 if (!text || !SetCommand(CliCommand::Search)) {
@@ -218,6 +231,10 @@ std::string CliUsageText() {
            "  --list CATEGORY   the units of CATEGORY with their symbols\n"
            "  --search TEXT     the units whose name or symbol contains TEXT\n"
            "  --catalogue FILE  read the units from FILE instead of the installed Units.dat\n"
+           "  --language NAME   unit names in English, German, French, Spanish or Italian\n"
+           "                    (or en, de, fr, es, it); without it, the language of the\n"
+           "                    locale (LC_ALL, LC_MESSAGES, LANG), else English. Units are\n"
+           "                    found by their names in that language and in English\n"
            "  --help            this text\n"
            "  --version         the program's version\n"
            "\n"

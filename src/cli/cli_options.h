@@ -21,6 +21,7 @@ struct CliOptions {
     bool Exact = false;
     bool DecimalComma = false; // "," before a fraction, as many languages write it
     std::string CataloguePath; // empty: the catalogue the program finds
+    std::string Language;      // of the unit names; empty: the locale's (LC_ALL, LC_MESSAGES, LANG)
 };
 
 // A command line that does not say what to do; the message names what is wrong.

@@ -8,9 +8,12 @@
 #include "files/read_file_bytes.h"
 #include "input/refusal_wording.h"
 #include "input/typed_quantity.h"
+#include "localisation/language_choice.h"
+#include "localisation/unit_names.h"
 #include "text/utf8_text.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <exception>
 #include <optional>
 
@@ -36,10 +39,48 @@ UnitCatalogue LoadCatalogue(const std::string& path) {
     return ParseCatalogue(Utf8FromFileText(ReadFileBytes(path)));
 }
 
+// The catalogue with its units named in a language; its categories and units stand where the
+// English catalogue has them.
+UnitCatalogue Translated(UnitCatalogue catalogue, const UnitNames& names) {
+    for (auto& category : catalogue) {
+        for (auto& unit : category.Units) {
+            unit.Name = std::string(names.NameOf(category.Name, unit.Name));
+        }
+    }
+    return catalogue;
+}
+
+// The interface language the command line names, or its locale's.
+std::uint8_t LanguageOf(const CliOptions& options) {
+    if (!options.Language.empty()) {
+        return LanguageFromName(options.Language).value_or(LanguageEnglish);
+    }
+    for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const char* value = std::getenv(variable);
+        if (value != nullptr && *value != '\0') {
+            return LanguageFromLocaleValue(value);
+        }
+    }
+    return LanguageEnglish;
+}
+
+// The unit names of the language, from the Languages folder beside the catalogue.
+UnitNames UnitNamesBeside(const std::string& cataloguePath, std::uint8_t language) {
+    if (language == LanguageEnglish) {
+        return {};
+    }
+    const std::size_t slash = cataloguePath.find_last_of("/\\");
+    const std::string folder =
+        slash == std::string::npos ? std::string() : cataloguePath.substr(0, slash + 1);
+    return ReadUnitNames(
+        UnitNamesPathFor(folder + std::string(LanguageFileFor(language).RelativePath)));
+}
+
 class CliRun {
 public:
-    CliRun(const CliOptions& options, UnitCatalogue catalogue)
-        : options_(options), catalogue_(std::move(catalogue)) {}
+    // Units are shown by their names in `catalogue`, and found by those or by the English ones.
+    CliRun(const CliOptions& options, UnitCatalogue catalogue, UnitCatalogue english)
+        : options_(options), catalogue_(std::move(catalogue)), english_(std::move(english)) {}
 
     std::string Output() const {
         switch (options_.Command) {
@@ -76,7 +117,14 @@ private:
     }
 
     UnitPosition Resolve(const std::string& text) const {
-        const UnitMatch match = FindUnit(catalogue_, text);
+        UnitMatch match = FindUnit(catalogue_, text);
+        if (match.Outcome != MatchOutcome::Found && match.Outcome != MatchOutcome::Ambiguous) {
+            if (UnitMatch english = FindUnit(english_, text);
+                english.Outcome == MatchOutcome::Found ||
+                english.Outcome == MatchOutcome::Ambiguous) {
+                match = std::move(english);
+            }
+        }
         switch (match.Outcome) {
         case MatchOutcome::Found:
             return match.Units.front();
@@ -203,7 +251,12 @@ private:
     }
 
     std::string Search(const std::string& text) const {
-        const auto units = SearchUnits(catalogue_, text);
+        auto units = SearchUnits(catalogue_, text);
+        for (const auto& position : SearchUnits(english_, text)) {
+            if (std::find(units.begin(), units.end(), position) == units.end()) {
+                units.push_back(position);
+            }
+        }
         if (units.empty()) {
             throw Failure{"no unit's name or symbol contains " + Quoted(text)};
         }
@@ -216,6 +269,7 @@ private:
 
     const CliOptions& options_;
     UnitCatalogue catalogue_;
+    UnitCatalogue english_;
 };
 
 CliResult Failed(int status, const std::string& message) {
@@ -247,7 +301,9 @@ CliResult RunCli(const std::vector<std::string>& arguments,
     try {
         const std::string path =
             options.CataloguePath.empty() ? installedCataloguePath() : options.CataloguePath;
-        return {0, CliRun(options, LoadCatalogue(path)).Output(), {}};
+        UnitCatalogue english = LoadCatalogue(path);
+        UnitCatalogue shown = Translated(english, UnitNamesBeside(path, LanguageOf(options)));
+        return {0, CliRun(options, std::move(shown), std::move(english)).Output(), {}};
     } catch (const Failure& failure) {
         return Failed(ConversionFailed, failure.Message);
     } catch (const std::exception& error) {

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <string>
+#include <tuple>
 #include <utility>
 
 namespace mensurix {
@@ -26,6 +27,28 @@ std::uint8_t LanguageFromLocaleName(std::string_view englishName) {
         }
     }
     return LanguageNotChosen;
+}
+
+std::optional<std::uint8_t> LanguageFromName(std::string_view name) {
+    const std::string lower = AsciiLowercase(name);
+    constexpr std::array<std::tuple<std::string_view, std::string_view, std::uint8_t>, 5> Names = {{
+        {"english", "en", 0},
+        {"spanish", "es", 1},
+        {"german", "de", 2},
+        {"italian", "it", 3},
+        {"french", "fr", 4},
+    }};
+    for (const auto& [english, code, index] : Names) {
+        if (lower == english || lower == code) {
+            return index;
+        }
+    }
+    return std::nullopt;
+}
+
+std::uint8_t LanguageFromLocaleValue(std::string_view locale) {
+    const std::string_view code = locale.substr(0, locale.find_first_of("_.@"));
+    return code.size() == 2 ? LanguageFromName(code).value_or(LanguageEnglish) : LanguageEnglish;
 }
 
 LanguageFile LanguageFileFor(std::uint8_t index) {

@@ -25,6 +25,10 @@ Degree Fahrenheit (°F)=1.8|0.5555555555555555555555555555555555555556|+-459.67
 Micrometer (µm)=1000000|0.000001
 DATA
 
+mkdir -p "$work/Languages"
+printf '[Length]\r\nMeter (m)=Meter (m)\r\nMicrometer (\xc2\xb5m)=Mikrometer (\xc2\xb5m)\r\n' \
+    >"$work/Languages/German.units"
+
 fail() {
     echo "FAIL: $*" >&2
     exit 1
@@ -59,6 +63,12 @@ expect 1 "" "unknown unit \"µ\"" -- 1 µ m
 expect 1 "" "\"1,5\" is not a number" -- 1,5 m µm
 expect 0 "1500000" "" -- --decimal-comma 1,5 m µm
 expect 0 "-1000000" "" -- "−1" m µm
+# Unit names in the language asked for, or the locale's; found by them and by the English ones.
+expect 0 "1000000" "" -- --language de 1 m Mikrometer
+expect 0 "1000000" "" -- --language German 1 m Micrometer
+LANG=de_DE.UTF-8 expect 0 $'m   Meter\nµm  Mikrometer' "" -- --list Length
+LC_ALL=C LANG=de_DE.UTF-8 expect 0 $'m   Meter\nµm  Micrometer' "" -- --list Length
+expect 2 "" "--language takes English" -- --language nl 1 m
 expect 0 "333333.333333" "" -- --digits 6 "1/3" m µm
 expect 1 "" "Cannot open file" -- --catalogue "$work/none.dat" 1 m
 # A name longer than any unit's gets its answer without spelling suggestions (within the

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -76,6 +77,25 @@ TEST(LanguageFromLocaleName, FirstContainedNameDecides) {
     for (const auto& row : cases) {
         SCOPED_TRACE(row.name);
         EXPECT_EQ(LanguageFromLocaleName(row.name), row.index);
+    }
+}
+
+TEST(LanguageFromName, NamesCodesAndLocales) {
+    struct Case {
+        const char* text;
+        std::optional<std::uint8_t> byName;
+        std::uint8_t byLocale;
+    };
+    const std::vector<Case> cases = {
+        {"German", 2, 0}, {"de", 2, 2},       {"DE", 2, 2},       {"fr", 4, 4},
+        {"es", 1, 1},     {"it", 3, 3},       {"en", 0, 0},       {"de_DE.UTF-8", {}, 2},
+        {"fr_CA", {}, 4}, {"it@euro", {}, 3}, {"C", {}, 0},       {"POSIX", {}, 0},
+        {"nl_NL", {}, 0}, {"", {}, 0},        {"Deutsch", {}, 0}, {"ger", {}, 0},
+    };
+    for (const auto& row : cases) {
+        SCOPED_TRACE(row.text);
+        EXPECT_EQ(LanguageFromName(row.text), row.byName);
+        EXPECT_EQ(LanguageFromLocaleValue(row.text), row.byLocale);
     }
 }
 
