@@ -10,6 +10,7 @@
 #include "input/typed_quantity.h"
 #include "localisation/language_choice.h"
 #include "localisation/unit_names.h"
+#include "release/program_release.h"
 #include "text/utf8_text.h"
 
 #include <algorithm>

@@ -108,7 +108,7 @@ await "halo not around the shown window" halo_in_place
 [[ "$(xdotool search --class mensurix)" == "$window" ]] || fail "class search finds more than the window"
 xprop -id "$halo" _NET_WM_WINDOW_TYPE | grep -q '_NET_WM_WINDOW_TYPE_DND' || fail "halo window type"
 xprop -id "$halo" WM_CLASS | grep -q '"drop-shadow", "DropShadow"' || fail "halo class"
-xprop -id "$window" WM_NAME | grep -q '"Mensurix (1.2.5.1)"' || fail "window has no WM_NAME"
+xprop -id "$window" WM_NAME | grep -q '"Mensurix ([0-9.]*)"' || fail "window has no WM_NAME"
 
 read -r x y <<<"$(origin "$window")"
 xdotool mousemove $((x + $(device 120))) $((y + $(device 12)))
