@@ -1,6 +1,6 @@
 #include "localisation/language_choice.h"
 
-#include "profile/ascii_case.h"
+#include "text/ascii_case.h"
 
 #include <array>
 #include <string>

@@ -1,18 +1,15 @@
 #pragma once
 
+#include "settings/settings.h"
+
 #include <cstdint>
 #include <optional>
 #include <string_view>
 
 namespace mensurix {
 
-// Language indexes as stored in options.ini: 0 English, 1 Spanish, 2 German, 3 Italian,
-// 4 French, 5 Chinese, 6 Japanese (both shown in English), 7 not chosen yet.
-constexpr std::uint8_t LanguageEnglish = 0;
-constexpr std::uint8_t LanguageNotChosen = 7;
-
 // The language index for the English name of a locale's language ("German", "Japanese", ...);
-// 7 when no known name is contained in it.
+// LanguageNotChosen when no known name is contained in it.
 std::uint8_t LanguageFromLocaleName(std::string_view englishName);
 
 // The language index for a language's English name or two-letter code ("German", "de"), in

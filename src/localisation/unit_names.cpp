@@ -1,9 +1,9 @@
 #include "localisation/unit_names.h"
 
-#include "profile/ascii_case.h"
 #include "profile/profile_file.h"
 #include "profile/profile_line_reader.h"
 #include "profile/profile_text.h"
+#include "text/ascii_case.h"
 
 namespace mensurix {
 namespace {

@@ -10,8 +10,6 @@
 namespace mensurix {
 namespace {
 
-constexpr int kLanguageNotChosen = 7;
-
 int ReadInteger(const ProfileFile& file, const char* section, const char* key, int fallback) {
     return ParseInteger32(file.ReadString(section, key, "")).value_or(fallback);
 }
@@ -26,7 +24,7 @@ Settings ReadSettings(const std::string& path, std::uint8_t currentLanguage) {
         return settings;
     }
     settings.Language = static_cast<std::uint8_t>(std::clamp(
-        ReadInteger(file, "LANGUAGE", "Default", kLanguageNotChosen), 0, kLanguageNotChosen));
+        ReadInteger(file, "LANGUAGE", "Default", LanguageNotChosen), 0, int{LanguageNotChosen}));
     settings.Digits =
         std::clamp(ReadInteger(file, "OPTIONS", "Digits", settings.Digits), 0, MaxFractionDigits);
     settings.Separators = ReadInteger(file, "OPTIONS", "Separators", 1) != 0;
