@@ -1,13 +1,12 @@
 #include "catalogue/catalogue_reader.h"
 
 #include "files/read_file_bytes.h"
+#include "text/utf8_text.h"
 
 #include <algorithm>
 
 namespace mensurix {
 namespace {
-
-constexpr std::string_view Utf8ByteOrderMark = "\xEF\xBB\xBF";
 
 // A line is blank when only bytes 1..32 remain (NUL already ended the text).
 bool IsBlankLine(std::string_view line) {
@@ -101,9 +100,7 @@ UnitCatalogue ParseCatalogue(std::string_view bytes) {
     bytes = bytes.substr(0, bytes.find('\0'));
     // A file saved by a Windows editor starts with a byte-order mark, which would otherwise turn
     // the first header into a unit line and lose the first category.
-    if (bytes.substr(0, Utf8ByteOrderMark.size()) == Utf8ByteOrderMark) {
-        bytes.remove_prefix(Utf8ByteOrderMark.size());
-    }
+    bytes = WithoutUtf8ByteOrderMark(bytes);
     UnitCatalogue catalogue;
     while (!bytes.empty()) {
         const auto end = LineEnd(bytes);

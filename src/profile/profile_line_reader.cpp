@@ -1,9 +1,9 @@
 #include "profile/profile_line_reader.h"
 
+#include "text/utf8_text.h"
+
 namespace mensurix {
 namespace {
-
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 std::string_view TrimSpacesAndTabs(std::string_view text) {
     const std::size_t first = text.find_first_not_of(" \t");
@@ -41,11 +41,8 @@ void Classify(std::string_view text, ProfileLine& line) {
 
 } // namespace
 
-ProfileLineReader::ProfileLineReader(std::string_view contents) : contents_(contents) {
-    if (contents_.starts_with(kByteOrderMark)) {
-        position_ = kByteOrderMark.size();
-    }
-}
+ProfileLineReader::ProfileLineReader(std::string_view contents)
+    : contents_(contents), position_(contents.size() - WithoutUtf8ByteOrderMark(contents).size()) {}
 
 bool ProfileLineReader::Next(ProfileLine& line) {
     if (position_ >= contents_.size()) {

@@ -35,6 +35,13 @@ void AppendUtf8(std::string& text, char16_t code) {
 
 } // namespace
 
+std::string_view WithoutUtf8ByteOrderMark(std::string_view bytes) {
+    if (bytes.starts_with(Utf8ByteOrderMark)) {
+        bytes.remove_prefix(Utf8ByteOrderMark.size());
+    }
+    return bytes;
+}
+
 bool IsValidUtf8(std::string_view bytes) {
     std::size_t i = 0;
     while (i < bytes.size()) {

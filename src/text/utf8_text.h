@@ -6,6 +6,12 @@
 
 namespace mensurix {
 
+// The UTF-8 byte-order mark, with which Windows editors begin a file.
+inline constexpr std::string_view Utf8ByteOrderMark = "\xEF\xBB\xBF";
+
+// The bytes without a leading UTF-8 byte-order mark.
+std::string_view WithoutUtf8ByteOrderMark(std::string_view bytes);
+
 // Whether the bytes are well-formed UTF-8 (no overlong forms, surrogates or values beyond
 // U+10FFFF).
 bool IsValidUtf8(std::string_view bytes);

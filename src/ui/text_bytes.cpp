@@ -5,11 +5,7 @@
 namespace mensurix {
 
 QString TextFromBytes(std::string_view bytes) {
-    constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
-    if (bytes.substr(0, ByteOrderMark.size()) == ByteOrderMark) {
-        bytes.remove_prefix(ByteOrderMark.size());
-    }
-    const std::string text = Utf8FromFileText(bytes);
+    const std::string text = Utf8FromFileText(WithoutUtf8ByteOrderMark(bytes));
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
