@@ -1,5 +1,7 @@
 #include "decimal/decimal_add.h"
 
+#include "decimal/magnitude_steps.h"
+
 #include <string>
 
 namespace mensurix {

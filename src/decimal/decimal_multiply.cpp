@@ -1,5 +1,6 @@
 #include "decimal/decimal_multiply.h"
 
+#include "decimal/magnitude_steps.h"
 #include "decimal/natural_number.h"
 
 namespace mensurix {

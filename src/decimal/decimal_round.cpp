@@ -1,6 +1,7 @@
 #include "decimal/decimal_round.h"
 
 #include "decimal/decimal_add.h"
+#include "decimal/magnitude_steps.h"
 
 #include <algorithm>
 #include <limits>

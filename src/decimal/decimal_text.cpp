@@ -1,19 +1,10 @@
 #include "decimal/decimal_text.h"
 
+#include "decimal/magnitude_steps.h"
+
 #include <algorithm>
 
 namespace mensurix {
-
-std::string TextBefore(std::string_view text, std::string_view separator) {
-    const auto p = text.find(separator);
-    return p == std::string_view::npos ? std::string() : std::string(text.substr(0, p));
-}
-
-std::string TextAfter(std::string_view text, std::string_view separator) {
-    const auto p = text.find(separator);
-    return p == std::string_view::npos ? std::string()
-                                       : std::string(text.substr(p + separator.size()));
-}
 
 std::string_view TrimBlanks(std::string_view text) {
     // Compared unsigned, so that bytes above 127 are not taken for control characters.
@@ -25,10 +16,6 @@ std::string_view TrimBlanks(std::string_view text) {
         text.remove_suffix(1);
     }
     return text;
-}
-
-int DigitValue(char ch) {
-    return ch >= '0' && ch <= '9' ? ch - '0' : 0;
 }
 
 std::string CanonicalMagnitude(std::string_view text) {
@@ -55,42 +42,6 @@ std::string CanonicalMagnitude(std::string_view text) {
     if (!r.empty() && r.front() == '.') {
         r.insert(0, 1, '0');
     }
-    return r.empty() ? std::string("0") : r;
-}
-
-void AlignDecimals(std::string& a, std::string& b) {
-    if (a.find('.') == std::string::npos) {
-        a += '.';
-    }
-    if (b.find('.') == std::string::npos) {
-        b += '.';
-    }
-    const auto intA = a.find('.');
-    const auto intB = b.find('.');
-    const auto fracA = a.size() - intA - 1;
-    const auto fracB = b.size() - intB - 1;
-    const auto intWidth = std::max(intA, intB);
-    const auto fracWidth = std::max(fracA, fracB);
-    a.insert(0, intWidth - intA, '0');
-    b.insert(0, intWidth - intB, '0');
-    a.append(fracWidth - fracA, '0');
-    b.append(fracWidth - fracB, '0');
-}
-
-std::string TrimZeros(std::string_view text) {
-    const auto first = std::min(text.find_first_not_of('0'), text.size());
-    text.remove_prefix(first);
-    const auto last = text.find_last_not_of('0');
-    text = last == std::string_view::npos ? std::string_view() : text.substr(0, last + 1);
-    if (!text.empty() && text.back() == '.') {
-        text.remove_suffix(1);
-    }
-    std::string r;
-    if (!text.empty() && text.front() == '.') {
-        r.reserve(text.size() + 1);
-        r += '0';
-    }
-    r += text;
     return r.empty() ? std::string("0") : r;
 }
 

@@ -1,6 +1,6 @@
 #include "decimal/natural_number.h"
 
-#include "decimal/decimal_text.h"
+#include "decimal/magnitude_steps.h"
 
 namespace mensurix::natural {
 namespace {

@@ -1,4 +1,5 @@
 #include "decimal/decimal_text.h"
+#include "decimal/magnitude_steps.h"
 
 #include <gtest/gtest.h>
 
@@ -21,20 +22,6 @@ void ExpectAll(const std::vector<UnaryCase>& cases,
         SCOPED_TRACE(row.name);
         EXPECT_EQ(operation(row.input), row.expected);
     }
-}
-
-TEST(TextBeforeAfter, SplitAtTheFirstSeparatorOnly) {
-    ExpectAll({{"fraction", "12.5", "12"},
-               {"no point", "125", ""},
-               {"leading point", ".5", ""},
-               {"two points", "1.2.3", "1"}},
-              [](const std::string& t) { return TextBefore(t, "."); });
-    ExpectAll({{"fraction", "12.5", "5"},
-               {"no point", "125", ""},
-               {"trailing point", "5.", ""},
-               {"two points", "1.2.3", "2.3"}},
-              [](const std::string& t) { return TextAfter(t, "."); });
-    EXPECT_EQ(TextAfter("a||b||c", "||"), "b||c");
 }
 
 TEST(DigitValue, NonDigitsReadAsZero) {

@@ -1,6 +1,7 @@
 #include "decimal/decimal_add.h"
 #include "decimal/decimal_multiply.h"
 #include "decimal/decimal_round.h"
+#include "decimal/magnitude_steps.h"
 #include "exact_oracle.h"
 #include "fuzz_expect.h"
 #include "fuzz_fields.h"

@@ -1,7 +1,7 @@
 #include "fuzz_expect.h"
 #include "fuzz_fields.h"
-#include "profile/ascii_case.h"
 #include "profile/profile_text.h"
+#include "text/ascii_case.h"
 #include "text_lines.h"
 
 #include <cstddef>
