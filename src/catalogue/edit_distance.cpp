@@ -1,6 +1,6 @@
 #include "catalogue/edit_distance.h"
 
-#include "profile/ascii_case.h"
+#include "text/ascii_case.h"
 
 #include <algorithm>
 #include <numeric>

@@ -1,7 +1,7 @@
 #include "catalogue/unit_lookup.h"
 
 #include "catalogue/edit_distance.h"
-#include "profile/ascii_case.h"
+#include "text/ascii_case.h"
 
 #include <algorithm>
 #include <functional>

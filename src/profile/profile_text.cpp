@@ -1,7 +1,7 @@
 #include "profile/profile_text.h"
 
-#include "profile/ascii_case.h"
 #include "profile/profile_line_reader.h"
+#include "text/ascii_case.h"
 
 #include <unordered_map>
 

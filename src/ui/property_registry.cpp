@@ -1,8 +1,8 @@
 #include "ui/property_registry.h"
 
 #include "localisation/component_line.h"
-#include "profile/ascii_case.h"
 #include "profile/integer_text.h"
+#include "text/ascii_case.h"
 #include "ui/frm_convert.h"
 #include "ui/plain_tip.h"
 #include "ui/t_image_button.h"

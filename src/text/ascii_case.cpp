@@ -1,4 +1,4 @@
-#include "profile/ascii_case.h"
+#include "text/ascii_case.h"
 
 namespace mensurix {
 namespace {
