@@ -80,7 +80,7 @@ void TFormShadow::SetShadowColor(std::uint32_t colorRef) {
 
 bool TFormShadow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == OwnerForm) {
-        FormWindowProc(*event);
+        HandleOwnerEvent(*event);
     } else if (watched == ownerWindow_ && event->type() == QEvent::Expose) {
         OwnerExposed();
     }
@@ -111,7 +111,7 @@ void TFormShadow::OwnerExposed() {
     }
 }
 
-void TFormShadow::FormWindowProc(const QEvent& event) {
+void TFormShadow::HandleOwnerEvent(const QEvent& event) {
     switch (event.type()) {
     case QEvent::WinIdChange:
         WatchOwnerWindow();
@@ -119,10 +119,10 @@ void TFormShadow::FormWindowProc(const QEvent& event) {
         RequestRefresh();
         break;
     case QEvent::Hide:
-        FormPosChanging(true);
+        HideUnlessOwnerStaysNormal(true);
         break;
     case QEvent::WindowStateChange:
-        FormPosChanging(false);
+        HideUnlessOwnerStaysNormal(false);
         RequestRefresh();
         break;
     // On another screen the owner may have another device pixel ratio, and its halo with it.
@@ -141,7 +141,7 @@ void TFormShadow::FormWindowProc(const QEvent& event) {
 void TFormShadow::OnOwnerWindowChange(OwnerWindowChange change) {
     switch (change) {
     case OwnerWindowChange::Hiding:
-        FormPosChanging(true);
+        HideUnlessOwnerStaysNormal(true);
         break;
     case OwnerWindowChange::Moved:
         if (isVisible()) {
@@ -156,17 +156,17 @@ void TFormShadow::OnOwnerWindowChange(OwnerWindowChange change) {
 
 void TFormShadow::RequestRefresh() {
     if (OwnerHasNativeWindow()) {
-        FormPosChanged();
+        FollowOwnerChange();
     }
 }
 
-void TFormShadow::FormPosChanging(bool ownerHiding) {
+void TFormShadow::HideUnlessOwnerStaysNormal(bool ownerHiding) {
     if (ownerHiding || !OwnerStateNormal()) {
         hide();
     }
 }
 
-void TFormShadow::FormPosChanged() {
+void TFormShadow::FollowOwnerChange() {
     if (!OwnerForm->isMaximized()) {
         BuildShadow();
     }

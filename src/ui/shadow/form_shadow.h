@@ -53,13 +53,13 @@ protected:
 
 private:
     // The owner's events, as they arrive before or after the owner's own handling.
-    void FormWindowProc(const QEvent& event);
+    void HandleOwnerEvent(const QEvent& event);
     // A change of the owner is coming: hides the halo at once when the owner is about to be
     // hidden or is no longer in its normal state.
-    void FormPosChanging(bool ownerHiding);
+    void HideUnlessOwnerStaysNormal(bool ownerHiding);
     // The owner has changed: redraws when needed, places the halo around the owner directly
     // below it, and shows or hides it.
-    void FormPosChanged();
+    void FollowOwnerChange();
     void RequestRefresh();
     // Sizes the halo to its image and puts it around the owner, directly below it.
     void PlaceAroundOwner();
@@ -79,9 +79,6 @@ private:
     void EnsureNativeWindow();
     bool OwnerHasNativeWindow() const;
     bool OwnerStateNormal() const;
-
-    // Added to both coordinates of the halo's position; zero centres the halo on the owner.
-    static constexpr int ShadowOffset = 0;
 
     QPointer<QWidget> OwnerForm;
     QPointer<QWindow> ownerWindow_;

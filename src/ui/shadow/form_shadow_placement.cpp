@@ -20,7 +20,8 @@ void TFormShadow::PlaceAroundOwner() {
         resize(haloSize_);
     }
     if (!FollowOwnerMove()) {
-        const int shift = ShadowOffset - ShadowMargin;
+        // Centred on the owner: the halo reaches ShadowMargin beyond it on every side.
+        const int shift = -ShadowMargin;
         move(OwnerForm->frameGeometry().topLeft() + QPoint(shift, shift));
     }
 }
@@ -32,7 +33,7 @@ bool TFormShadow::FollowOwnerMove() {
     if (!OwnerForm || !owner) {
         return false;
     }
-    const int shift = qRound((ShadowOffset - ShadowMargin) * OwnerForm->devicePixelRatio());
+    const int shift = qRound(-ShadowMargin * OwnerForm->devicePixelRatio());
     return tracker_.PlaceFollower(owner->topLeft() + QPoint(shift, shift));
 }
 
