@@ -19,7 +19,7 @@ void BM_BuildMainWindowHalo(benchmark::State& state) {
     image.Resize(610 + 2 * ShadowMargin, 450 + 2 * ShadowMargin);
     for (auto _ : state) {
         BuildShadowImage(image, shape, std::nullopt);
-        UpdateLayerPixels(image, RgbFromColorRef(10582346), true);
+        UpdateLayerPixels(image, RgbFromColorRef(MainWindowShadowColor), true);
         benchmark::DoNotOptimize(image.Data());
     }
 }
@@ -36,7 +36,7 @@ void BM_BuildScaledMainWindowHalo(benchmark::State& state) {
     ShadowImage image;
     for (auto _ : state) {
         BuildScaledShadowImage(image, scale, width, height, shape, std::nullopt);
-        UpdateLayerPixels(image, RgbFromColorRef(10582346), true);
+        UpdateLayerPixels(image, RgbFromColorRef(MainWindowShadowColor), true);
         benchmark::DoNotOptimize(image.Data());
     }
 }

@@ -17,4 +17,7 @@ constexpr ShadowColorRgb RgbFromColorRef(std::uint32_t colorRef) {
             static_cast<std::uint8_t>((colorRef >> 16) & 0xFFu)};
 }
 
+// The main window's halo: red 74, green 121, blue 161.
+inline constexpr std::uint32_t MainWindowShadowColor = 10582346;
+
 } // namespace mensurix

@@ -33,7 +33,6 @@
 namespace mensurix {
 namespace {
 
-constexpr std::uint32_t ShadowColorRef = 10582346;
 const QColor BackgroundColor(220, 200, 40);
 const QColor OwnerColor(30, 140, 90);
 const QPoint OwnerPlace(200, 150);
@@ -245,7 +244,7 @@ std::optional<double> ScaledOpacity(const Edge& edge, double distance) {
 
 // The background seen through the halo: background * (1 - a / 255) + premultiplied colour.
 QColor Composited(double opacity) {
-    const ShadowColorRgb color = RgbFromColorRef(ShadowColorRef);
+    const ShadowColorRgb color = RgbFromColorRef(MainWindowShadowColor);
     auto channel = [&](int background, std::uint8_t shadow) {
         return static_cast<int>(
             std::lround((background * (255 - opacity) + shadow * opacity) / 255));
@@ -338,7 +337,7 @@ protected:
         shadow = new TFormShadow;
         owner = new OwnerWindow(*shadow);
         shadow->SetOwnerForm(owner);
-        shadow->SetShadowColor(ShadowColorRef);
+        shadow->SetShadowColor(MainWindowShadowColor);
         owner->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(owner));
         ASSERT_TRUE(
@@ -480,7 +479,7 @@ TEST(ShadowWithoutCompositorTest, StaysHidden) {
     TFormShadow shadow;
     OwnerWindow owner(shadow);
     shadow.SetOwnerForm(&owner);
-    shadow.SetShadowColor(ShadowColorRef);
+    shadow.SetShadowColor(MainWindowShadowColor);
     owner.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&owner));
     // Where the halo would stand once the owner has moved on the screen: the background.

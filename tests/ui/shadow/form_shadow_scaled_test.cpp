@@ -24,7 +24,6 @@
 namespace mensurix {
 namespace {
 
-using test::MainShadowColor;
 using test::OwnerHeight;
 using test::OwnerWidth;
 
@@ -60,7 +59,7 @@ TEST(FormShadowScaledTest, PictureInTheDevicePixelsOfTheOwnersScreen) {
     owner.setMask(RoundRectRegion(1, 1, OwnerWidth, OwnerHeight, 9, 9));
     TFormShadow shadow;
     shadow.SetOwnerForm(&owner);
-    shadow.SetShadowColor(MainShadowColor);
+    shadow.SetShadowColor(MainWindowShadowColor);
     owner.show();
     shadow.SetShadowVisible(true);
 

@@ -21,7 +21,6 @@
 namespace mensurix {
 namespace {
 
-using test::MainShadowColor;
 using test::OwnerHeight;
 using test::OwnerWidth;
 
@@ -54,7 +53,7 @@ protected:
         owner_ = MakeOwner(OwnerPosition, true);
         shadow_ = std::make_unique<TFormShadow>();
         shadow_->SetOwnerForm(owner_.get());
-        shadow_->SetShadowColor(MainShadowColor);
+        shadow_->SetShadowColor(MainWindowShadowColor);
         owner_->show();
         shadow_->SetShadowVisible(true);
     }
@@ -129,7 +128,7 @@ TEST_F(FormShadowTest, FollowsTheWantedVisibility) {
 
 TEST_F(FormShadowTest, SameColourChangesNothing) {
     const QImage before = ShadowPixels(*shadow_);
-    shadow_->SetShadowColor(MainShadowColor);
+    shadow_->SetShadowColor(MainWindowShadowColor);
     EXPECT_EQ(ShadowPixels(*shadow_), before);
     EXPECT_EQ(shadow_->BuildCount(), 1);
 }
@@ -227,7 +226,7 @@ TEST(FormShadowShapeTest, UnmaskedOwnerCastsItsRectangle) {
         const auto owner = MakeOwner(OwnerPosition, row.rounded);
         TFormShadow shadow;
         shadow.SetOwnerForm(owner.get());
-        shadow.SetShadowColor(MainShadowColor);
+        shadow.SetShadowColor(MainWindowShadowColor);
         owner->show();
         shadow.SetShadowVisible(true);
         const QImage pixels = ShadowPixels(shadow);

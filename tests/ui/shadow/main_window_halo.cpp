@@ -15,7 +15,7 @@ ShadowImage MainWindowHalo() {
                      ShapeRectsOfRegion(RoundRectRegion(1, 1, OwnerWidth, OwnerHeight, 9, 9),
                                         QPoint(ShadowMargin, ShadowMargin)),
                      std::nullopt);
-    UpdateLayerPixels(image, RgbFromColorRef(MainShadowColor), true);
+    UpdateLayerPixels(image, RgbFromColorRef(MainWindowShadowColor), true);
     return image;
 }
 

@@ -118,7 +118,7 @@ TEST(ShadowImageTest, RecolouringKeepsEveryOpacity) {
 }
 
 TEST(ShadowImageTest, ColourRefIsLaidOutBlueGreenRed) {
-    const ShadowColorRgb color = RgbFromColorRef(10582346);
+    const ShadowColorRgb color = RgbFromColorRef(MainWindowShadowColor);
     EXPECT_EQ(color.red, 74);
     EXPECT_EQ(color.green, 121);
     EXPECT_EQ(color.blue, 161);

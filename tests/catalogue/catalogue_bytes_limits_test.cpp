@@ -10,7 +10,7 @@ namespace {
 
 // Whatever the bytes, the reader finishes in one pass and every non-blank line after a header
 // becomes exactly one entry.
-TEST(HostileCatalogue, BinaryGarbage) {
+TEST(HostileCatalogueBytes, BinaryGarbage) {
     std::mt19937 engine(7);
     std::string bytes(10 << 20, '\0');
     for (auto& b : bytes) {
@@ -21,7 +21,7 @@ TEST(HostileCatalogue, BinaryGarbage) {
     EXPECT_FALSE(catalogue.empty());
 }
 
-TEST(HostileCatalogue, TenMegabytesOfUnits) {
+TEST(HostileCatalogueBytes, TenMegabytesOfUnits) {
     std::string bytes = "[Big]\n";
     while (bytes.size() < (10 << 20)) {
         bytes += "Unit=0.3048|3.280839895013123359580052493438320209974\n";
@@ -31,14 +31,14 @@ TEST(HostileCatalogue, TenMegabytesOfUnits) {
     EXPECT_GT(catalogue[0].Units.size(), 150000U);
 }
 
-TEST(HostileCatalogue, OneMegabyteLine) {
+TEST(HostileCatalogueBytes, OneMegabyteLine) {
     const std::string line = "X=+5|1|" + std::string(1 << 20, '|');
     const auto catalogue = ParseCatalogue("[A]\n" + line);
     ASSERT_EQ(catalogue.at(0).Units.size(), 1U);
     EXPECT_EQ(catalogue[0].Units[0].FactorToBase.size(), 1U << 20);
 }
 
-TEST(HostileCatalogue, NoHeaderAndOnlyHeaders) {
+TEST(HostileCatalogueBytes, NoHeaderAndOnlyHeaders) {
     EXPECT_TRUE(ParseCatalogue(std::string(1 << 20, 'x') + "=1\n").empty());
     std::string headers;
     for (int i = 0; i < 100000; ++i) {
