@@ -1,13 +1,13 @@
 #include "ui/shadow/form_shadow.h"
 
+#include "halo/shadow_color.h"
+#include "halo/shadow_image_build.h"
+#include "halo/shadow_image_scale.h"
+#include "halo/shadow_layer.h"
 #include "ui/platform/window_background_picture.h"
 #include "ui/shadow/owner_shadow_shape.h"
 #include "ui/shadow/owner_transparency.h"
-#include "ui/shadow/shadow_color.h"
-#include "ui/shadow/shadow_image_build.h"
 #include "ui/shadow/shadow_image_draw.h"
-#include "ui/shadow/shadow_image_scale.h"
-#include "ui/shadow/shadow_layer.h"
 #include "ui/shadow/shadow_layer_paint.h"
 
 #include <QEvent>

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "halo/shadow_opacities.h"
 #include "ui/platform/owner_window_tracker.h"
-#include "ui/shadow/shadow_opacities.h"
 
 #include <QColor>
 #include <QMetaObject>

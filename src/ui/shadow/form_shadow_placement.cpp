@@ -1,6 +1,6 @@
 #include "ui/shadow/form_shadow.h"
 
-#include "ui/shadow/shadow_image_build.h"
+#include "halo/shadow_image_build.h"
 
 #include <QScreen>
 #include <QWindow>

@@ -1,6 +1,6 @@
 #include "ui/shadow/owner_shadow_shape.h"
 
-#include "ui/shadow/shadow_image_build.h"
+#include "halo/shadow_image_build.h"
 
 #include <QRect>
 #include <QWidget>

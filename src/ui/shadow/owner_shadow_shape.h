@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/shadow/pixel_rect.h"
+#include "halo/pixel_rect.h"
 
 #include <QPoint>
 #include <QRegion>

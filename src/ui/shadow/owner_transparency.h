@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/shadow/transparency_mask.h"
+#include "halo/transparency_mask.h"
 
 #include <QColor>
 

@@ -1,7 +1,7 @@
 #include "ui/shadow/shadow_image_draw.h"
 
-#include "ui/shadow/precomputed_halo.h"
-#include "ui/shadow/shadow_image_scale.h"
+#include "halo/precomputed_halo.h"
+#include "halo/shadow_image_scale.h"
 
 #include <QResource>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/shadow/shadow_image_build.h"
-#include "ui/shadow/shadow_opacities.h"
+#include "halo/shadow_image_build.h"
+#include "halo/shadow_opacities.h"
 
 namespace mensurix {
 

@@ -1,6 +1,6 @@
 #include "ui/shadow/shadow_layer_paint.h"
 
-#include "ui/shadow/shadow_layer.h"
+#include "halo/shadow_layer.h"
 
 #include <QImage>
 #include <QPainter>

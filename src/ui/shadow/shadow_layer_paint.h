@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/shadow/shadow_color.h"
-#include "ui/shadow/shadow_opacities.h"
+#include "halo/shadow_color.h"
+#include "halo/shadow_opacities.h"
 
 #include <QtGlobal>
 

@@ -3,9 +3,9 @@
 // and restoring, and the focus. Run at any QT_SCALE_FACTOR: the picture on the screen is then
 // held against the 100 % halo scaled.
 
+#include "halo/shadow_color.h"
+#include "halo/shadow_image_build.h"
 #include "ui/shadow/form_shadow.h"
-#include "ui/shadow/shadow_color.h"
-#include "ui/shadow/shadow_image_build.h"
 #include "ui/shadow/window_shape.h"
 
 #include <QBackingStore>

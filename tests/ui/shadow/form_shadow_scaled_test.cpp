@@ -5,9 +5,9 @@
 
 #include "main_window_halo.h"
 
+#include "halo/shadow_image_scale.h"
 #include "ui/shadow/form_shadow.h"
 #include "ui/shadow/owner_shadow_shape.h"
-#include "ui/shadow/shadow_image_scale.h"
 #include "ui/shadow/window_shape.h"
 
 #include <QGuiApplication>

@@ -1,8 +1,8 @@
 #include "main_window_halo.h"
 
+#include "halo/shadow_image_build.h"
 #include "ui/shadow/form_shadow.h"
 #include "ui/shadow/owner_transparency.h"
-#include "ui/shadow/shadow_image_build.h"
 #include "ui/shadow/window_shape.h"
 
 #include <QColor>

@@ -1,9 +1,9 @@
 #include "main_window_halo.h"
 
+#include "halo/shadow_color.h"
+#include "halo/shadow_image_build.h"
+#include "halo/shadow_layer.h"
 #include "ui/shadow/owner_shadow_shape.h"
-#include "ui/shadow/shadow_color.h"
-#include "ui/shadow/shadow_image_build.h"
-#include "ui/shadow/shadow_layer.h"
 #include "ui/shadow/window_shape.h"
 
 namespace mensurix::test {

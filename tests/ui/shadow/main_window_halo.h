@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/shadow/shadow_color.h"
-#include "ui/shadow/shadow_image.h"
+#include "halo/shadow_color.h"
+#include "halo/shadow_image.h"
 
 #include <cstdint>
 

@@ -1,7 +1,7 @@
 #include "main_window_halo.h"
 
+#include "halo/precomputed_halo.h"
 #include "ui/shadow/owner_shadow_shape.h"
-#include "ui/shadow/precomputed_halo.h"
 #include "ui/shadow/shadow_image_draw.h"
 #include "ui/shadow/window_shape.h"
 

@@ -1,11 +1,11 @@
 #include "main_window_halo.h"
 
-#include "ui/shadow/alpha_scale_table.h"
-#include "ui/shadow/shadow_blur.h"
-#include "ui/shadow/shadow_color.h"
-#include "ui/shadow/shadow_image_build.h"
-#include "ui/shadow/shadow_layer.h"
-#include "ui/shadow/transparency_mask.h"
+#include "halo/alpha_scale_table.h"
+#include "halo/shadow_blur.h"
+#include "halo/shadow_color.h"
+#include "halo/shadow_image_build.h"
+#include "halo/shadow_layer.h"
+#include "halo/transparency_mask.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // The halo at device pixel ratios other than 1: the 100 % halo scaled, whole along every edge,
 // the owner's own device pixels left clear.
 
-#include "ui/shadow/shadow_image_build.h"
-#include "ui/shadow/shadow_image_scale.h"
+#include "halo/shadow_image_build.h"
+#include "halo/shadow_image_scale.h"
 
 #include <gtest/gtest.h>
 

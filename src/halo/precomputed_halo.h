@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/shadow/pixel_rect.h"
-#include "ui/shadow/shadow_image.h"
+#include "halo/pixel_rect.h"
+#include "halo/shadow_image.h"
 
 #include <optional>
 #include <string>

@@ -1,6 +1,6 @@
-#include "ui/shadow/shadow_opacities.h"
+#include "halo/shadow_opacities.h"
 
-#include "ui/shadow/little_endian_numbers.h"
+#include "halo/little_endian_numbers.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "ui/shadow/alpha_scale_table.h"
+#include "halo/alpha_scale_table.h"
 
 namespace mensurix {
 namespace {

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ui/shadow/pixel_rect.h"
-#include "ui/shadow/shadow_image.h"
-#include "ui/shadow/transparency_mask.h"
+#include "halo/pixel_rect.h"
+#include "halo/shadow_image.h"
+#include "halo/transparency_mask.h"
 
 #include <optional>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "ui/shadow/transparency_mask.h"
+#include "halo/transparency_mask.h"
 
 #include <algorithm>
 

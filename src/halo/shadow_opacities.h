@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/shadow/shadow_image.h"
+#include "halo/shadow_image.h"
 
 #include <cstdint>
 #include <string>

@@ -1,4 +1,4 @@
-#include "ui/shadow/shadow_image_scale.h"
+#include "halo/shadow_image_scale.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "ui/shadow/shadow_blur.h"
+#include "halo/shadow_blur.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "ui/shadow/shadow_image_build.h"
+#include "halo/shadow_image_build.h"
 
-#include "ui/shadow/shadow_blur.h"
+#include "halo/shadow_blur.h"
 
 namespace mensurix {
 

@@ -1,6 +1,6 @@
-#include "ui/shadow/shadow_layer.h"
+#include "halo/shadow_layer.h"
 
-#include "ui/shadow/alpha_scale_table.h"
+#include "halo/alpha_scale_table.h"
 
 namespace mensurix {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ui/shadow/shadow_color.h"
-#include "ui/shadow/shadow_image.h"
-#include "ui/shadow/shadow_opacities.h"
+#include "halo/shadow_color.h"
+#include "halo/shadow_image.h"
+#include "halo/shadow_opacities.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "ui/shadow/shadow_image.h"
+#include "halo/shadow_image.h"
 
 #include <algorithm>
 

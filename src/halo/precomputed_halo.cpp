@@ -1,7 +1,7 @@
-#include "ui/shadow/precomputed_halo.h"
+#include "halo/precomputed_halo.h"
 
-#include "ui/shadow/little_endian_numbers.h"
-#include "ui/shadow/shadow_opacities.h"
+#include "halo/little_endian_numbers.h"
+#include "halo/shadow_opacities.h"
 
 #include <cstdint>
 

@@ -1,6 +1,6 @@
+#include "halo/precomputed_halo.h"
+#include "halo/shadow_image_build.h"
 #include "ui/shadow/owner_shadow_shape.h"
-#include "ui/shadow/precomputed_halo.h"
-#include "ui/shadow/shadow_image_build.h"
 #include "ui/shadow/window_shape.h"
 
 #include <cstdio>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/shadow/shadow_image_build.h"
+#include "halo/shadow_image_build.h"
 
 #include <vector>
 
