@@ -10,6 +10,14 @@
 namespace mensurix {
 namespace {
 
+// What the halo window makes of a drawn image: its opacities, then the premultiplied rows.
+void PremultiplyLayer(const ShadowImage& image) {
+    ShadowOpacities opacities;
+    opacities.TakeGreyLevels(image);
+    ForEachLayerRow(opacities, RgbFromColorRef(MainWindowShadowColor),
+                    [](int, const std::uint32_t* pixels) { benchmark::DoNotOptimize(pixels); });
+}
+
 // One halo image for the 610 x 450 main window: drawing, blurring and premultiplying, what a
 // resize of the window costs (a move costs none of it).
 void BM_BuildMainWindowHalo(benchmark::State& state) {
@@ -19,8 +27,7 @@ void BM_BuildMainWindowHalo(benchmark::State& state) {
     image.Resize(610 + 2 * ShadowMargin, 450 + 2 * ShadowMargin);
     for (auto _ : state) {
         BuildShadowImage(image, shape, std::nullopt);
-        UpdateLayerPixels(image, RgbFromColorRef(MainWindowShadowColor), true);
-        benchmark::DoNotOptimize(image.Data());
+        PremultiplyLayer(image);
     }
 }
 BENCHMARK(BM_BuildMainWindowHalo)->Unit(benchmark::kMillisecond);
@@ -36,8 +43,7 @@ void BM_BuildScaledMainWindowHalo(benchmark::State& state) {
     ShadowImage image;
     for (auto _ : state) {
         BuildScaledShadowImage(image, scale, width, height, shape, std::nullopt);
-        UpdateLayerPixels(image, RgbFromColorRef(MainWindowShadowColor), true);
-        benchmark::DoNotOptimize(image.Data());
+        PremultiplyLayer(image);
     }
 }
 BENCHMARK(BM_BuildScaledMainWindowHalo)->Arg(150)->Arg(200)->Unit(benchmark::kMillisecond);

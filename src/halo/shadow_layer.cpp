@@ -14,14 +14,4 @@ LayerPixelTable LayerPixels(ShadowColorRgb color) {
     return pixels;
 }
 
-void UpdateLayerPixels(ShadowImage& image, ShadowColorRgb color, bool computeAlpha) {
-    const LayerPixelTable pixels = LayerPixels(color);
-    for (int y = 0; y < image.Height(); ++y) {
-        std::uint32_t* row = image.Row(y);
-        for (int x = 0; x < image.Width(); ++x) {
-            row[x] = pixels[computeAlpha ? BlueOf(row[x]) : AlphaOf(row[x])];
-        }
-    }
-}
-
 } // namespace mensurix

@@ -16,11 +16,6 @@ namespace mensurix {
 using LayerPixelTable = std::array<std::uint32_t, 256>;
 LayerPixelTable LayerPixels(ShadowColorRgb color);
 
-// Turns the image into the layer's premultiplied pixels: with computeAlpha each pixel's opacity
-// becomes its blue byte (the blurred grey level), otherwise the opacities stay; then the colour
-// bytes become the colour premultiplied by that opacity.
-void UpdateLayerPixels(ShadowImage& image, ShadowColorRgb color, bool computeAlpha);
-
 // Calls row(y, pixels) for each row of the layer the opacities make in the colour, top first,
 // pixels pointing at Width() premultiplied pixels; only one row is made at a time.
 template <typename RowFunction>

@@ -12,7 +12,8 @@ namespace mensurix::test {
 inline constexpr int OwnerWidth = 610;
 inline constexpr int OwnerHeight = 450;
 
-// The finished layer image of that window, drawn by the image code alone.
-ShadowImage MainWindowHalo();
+// The finished layer image of that window in the colour (laid out 00BBGGRR), drawn by the
+// image code alone.
+ShadowImage MainWindowHalo(std::uint32_t colorRef = MainWindowShadowColor);
 
 } // namespace mensurix::test

@@ -100,9 +100,8 @@ TEST(ShadowImageTest, ColourIsPremultipliedByTheOpacity) {
 }
 
 TEST(ShadowImageTest, RecolouringKeepsEveryOpacity) {
-    ShadowImage image = MainWindowHalo();
-    const ShadowImage before = image;
-    UpdateLayerPixels(image, RgbFromColorRef(0x0000FF), false);
+    const ShadowImage before = MainWindowHalo();
+    const ShadowImage image = MainWindowHalo(0x0000FF);
     bool opacitiesKept = true;
     for (int y = 0; y < image.Height(); ++y) {
         for (int x = 0; x < image.Width(); ++x) {
