@@ -218,6 +218,7 @@ std::string CliUsageText() {
            "exponent (2.5e-7), digits grouped in threes (1,234.5, 1 234, 1'234, 1_234),\n"
            "fractions and arithmetic (1/3, 2 3/4, 5+3/12, 12*8.5, (1+2)/3), or quantities of\n"
            "FROM's category summed (\"5 ft 3 in\", 5'10\", \"1 h 30 min\", \"12° 30′ 15″\").\n"
+           "A VALUE that names its units without TO is given in FROM alone (\"5 ft 3 in\" cm).\n"
            "A \",\" is a digit group mark unless --decimal-comma is given; then \"1,5\" is 1.5\n"
            "and a value that reads two ways (1,234) is refused with both readings.\n"
            "\n"

@@ -191,9 +191,18 @@ private:
         return results;
     }
 
+    // A value that names its own units ("5 ft 3 in") asks for one unit: the one given after it.
+    bool ValueNamesItsUnits() const {
+        return static_cast<bool>(
+            ReadTypedNumber(options_.Value, NumberConventions{options_.DecimalComma}).Refusal);
+    }
+
     std::string Conversion() const {
         const UnitPosition from = Resolve(options_.From);
         const UnitCategory& category = catalogue_[from.Category];
+        if (options_.To.empty() && ValueNamesItsUnits()) {
+            return SingleValue(from, from.Unit);
+        }
         if (options_.To.empty()) {
             const auto values = Converted(from).Values;
             std::vector<std::vector<std::string>> rows;
@@ -209,8 +218,13 @@ private:
                           Quoted(options_.To) + " one of " + catalogue_[to.Category].Name +
                           "; both units must be of one category"};
         }
-        const ConvertedValue value = Converted(from).Values.at(*target);
-        const std::string& name = category.Units[*target].Name;
+        return SingleValue(from, *target);
+    }
+
+    // The value in one unit (row) of the source's category.
+    std::string SingleValue(const UnitPosition& from, std::size_t row) const {
+        const ConvertedValue value = Converted(from).Values.at(row);
+        const std::string& name = catalogue_[from.Category].Units[row].Name;
         if (value.Missing == MissingValue::ReciprocalOfZero) {
             throw Failure{"zero has no value in " + Quoted(name) + " (reciprocal units)"};
         }

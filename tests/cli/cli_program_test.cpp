@@ -249,6 +249,7 @@ TEST(ShippedCatalogueCli, KnownConversions) {
         {{"1", "cal/(g\u00B7\u00B0C)", "BTU/(lb\u00B7\u00B0F)"}, "1\n"},
         {{"--exact", "1", "ft", "ft US"}, "0.999998\n"},
         {{"5 ft 3 in", "ft", "cm"}, "160.02\n"},
+        {{"5 ft 3 in", "cm"}, "160.02\n"},
         {{"5'10\"", "ft", "cm"}, "177.8\n"},
         {{"1 h 30 min", "h", "Second"}, "5400\n"},
         {{"--exact", "1/3", "m", "cm"},
