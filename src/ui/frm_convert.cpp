@@ -46,20 +46,20 @@ TFrmConvert::TFrmConvert(FrmConvertServices services) : services_(std::move(serv
 TFrmConvert::~TFrmConvert() {
     FormDestroy();
     delete shadow_;
-    delete EditClipboard;
+    delete clipboardBox_;
 }
 
 void TFrmConvert::FormCreate() {
     try {
         QGuiApplication::setApplicationDisplayName(ApplicationTitle);
-        Label7->SetCaption(ApplicationTitle);
+        titleLabel_->SetCaption(ApplicationTitle);
         setAccessibleName(ApplicationTitle);
         programDir_ = services_.ProgramDir.empty() ? GetProgramDir() : services_.ProgramDir;
         dataDir_ = FindDataDirectory(programDir_);
         settingsDir_ = FindSettingsDirectory(programDir_, services_.UserSettingsDir.empty()
                                                               ? UserSettingsDirectory()
                                                               : services_.UserSettingsDir);
-        StringGridUnit->setColumnWidth(1, ResultColumnWidth);
+        resultTable_->setColumnWidth(1, ResultColumnWidth);
         results_.clear();
         ApplyWindowRegion();
         shadow_ = new TFormShadow();
@@ -92,8 +92,9 @@ void TFrmConvert::FormDestroy() {
 }
 
 void TFrmConvert::ApplyWindowRegion() {
-    setMask(RoundRectRegion(FS->x() + 1, FS->y() + 1, FS->x() + FS->width(), FS->y() + FS->height(),
-                            9, 9));
+    setMask(RoundRectRegion(background_->x() + 1, background_->y() + 1,
+                            background_->x() + background_->width(),
+                            background_->y() + background_->height(), 9, 9));
     winId();
 }
 
@@ -107,7 +108,7 @@ void TFrmConvert::ReportError(const std::exception& error) const {
 }
 
 void TFrmConvert::showEvent(QShowEvent* event) {
-    ComboBoxFrom->setFocus();
+    sourceUnitList_->setFocus();
     // The show event comes before the window system is asked to show the window; a halo shown
     // from here would be mapped, and drawn, before the window it belongs to.
     QMetaObject::invokeMethod(

@@ -14,6 +14,8 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -104,7 +106,15 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // A component and the name language files address it by.
+    struct NamedComponent {
+        const char* name;
+        QObject* component;
+    };
+    static constexpr std::size_t ComponentCount = 34;
+
     void CreateComponents();
+    std::array<NamedComponent, ComponentCount> NamedComponents() const;
     void ConnectHandlers();
     bool KeyboardEvent(QObject* watched, QEvent* event);
     bool StartValueWith(const QKeyEvent& key);
@@ -131,41 +141,41 @@ private:
     FrmConvertServices services_;
 
     // Components, in the order the form declares them.
-    QComboBox* ComboBoxUnits = nullptr;
-    QComboBox* ComboBoxFrom = nullptr;
-    QTableWidget* StringGridUnit = nullptr;
-    QLineEdit* EditValue = nullptr;
-    QSpinBox* SpinEditDec = nullptr;
-    QCheckBox* CheckBoxDouHao = nullptr;
-    TLabel* Label1 = nullptr;
-    QLabel* FS = nullptr;
-    TImageButton* BtnSysMinSize = nullptr;
-    TImageButton* BtnSysClose = nullptr;
-    TLabel* Label2 = nullptr;
-    TLabel* Label3 = nullptr;
-    TSeparator* RzSeparator1 = nullptr;
-    TLabel* RzLabel1 = nullptr;
-    TLabel* Label4 = nullptr;
-    TLabel* Label5 = nullptr;
-    TUrlLabel* RzURLLabel2 = nullptr;
-    TLabel* Label6 = nullptr;
-    TLabel* Label7 = nullptr;
-    TLabel* LabelStatus = nullptr;
-    QMenu* PopupMenu1 = nullptr;
-    QAction* PM_Copy = nullptr;
-    QAction* PM_CopyExact = nullptr;
-    QAction* PM_CopyPlain = nullptr;
-    QAction* PM_CopyTable = nullptr;
-    QLineEdit* EditClipboard = nullptr; // no parent: a hidden helper that no reader should see
-    TLabel* Label28 = nullptr;
-    QMenu* PopupMenuView = nullptr;
-    QActionGroup* LanguageGroup = nullptr;
-    QAction* PM_English = nullptr;
-    QAction* PM_Spanish = nullptr;
-    QAction* PM_German = nullptr;
-    QAction* PM_Italian = nullptr;
-    QAction* PM_French = nullptr;
-    QLineEdit* EditSearch = nullptr;
+    QComboBox* categoryList_ = nullptr;
+    QComboBox* sourceUnitList_ = nullptr;
+    QTableWidget* resultTable_ = nullptr;
+    QLineEdit* valueBox_ = nullptr;
+    QSpinBox* digitsBox_ = nullptr;
+    QCheckBox* separatorsBox_ = nullptr;
+    TLabel* digitsLabel_ = nullptr;
+    QLabel* background_ = nullptr;
+    TImageButton* minimizeButton_ = nullptr;
+    TImageButton* closeButton_ = nullptr;
+    TLabel* categoryLabel_ = nullptr;
+    TLabel* sourceUnitLabel_ = nullptr;
+    TSeparator* headingSeparator_ = nullptr;
+    TLabel* categoryHeading_ = nullptr;
+    TLabel* resultLabel_ = nullptr;
+    TLabel* captionStrip_ = nullptr;
+    TUrlLabel* homepageLink_ = nullptr;
+    TLabel* copyrightLabel_ = nullptr;
+    TLabel* titleLabel_ = nullptr;
+    TLabel* statusLabel_ = nullptr;
+    QMenu* copyMenu_ = nullptr;
+    QAction* copyItem_ = nullptr;
+    QAction* copyExactItem_ = nullptr;
+    QAction* copyPlainItem_ = nullptr;
+    QAction* copyTableItem_ = nullptr;
+    QLineEdit* clipboardBox_ = nullptr; // no parent: a hidden helper that no reader should see
+    TLabel* languageLabel_ = nullptr;
+    QMenu* languageMenu_ = nullptr;
+    QActionGroup* languageGroup_ = nullptr;
+    QAction* englishItem_ = nullptr;
+    QAction* spanishItem_ = nullptr;
+    QAction* germanItem_ = nullptr;
+    QAction* italianItem_ = nullptr;
+    QAction* frenchItem_ = nullptr;
+    QLineEdit* searchBox_ = nullptr;
     QStandardItemModel* unitSearchModel_ = nullptr; // every unit as "Name (symbol) - Category"
     QCompleter* unitSearch_ = nullptr;
 

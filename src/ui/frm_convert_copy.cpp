@@ -47,12 +47,12 @@ void TFrmConvert::PM_CopyExactClick() {
 void TFrmConvert::PM_CopyPlainClick() {
     const auto row = static_cast<std::size_t>(popupCellRow_);
     if (row < results_.size()) {
-        CopyToClipboard(ResultNumberText(results_[row], SpinEditDec->value(), false));
+        CopyToClipboard(ResultNumberText(results_[row], digitsBox_->value(), false));
     }
 }
 
 void TFrmConvert::PM_CopyTableClick() {
-    const int category = ComboBoxUnits->currentIndex();
+    const int category = categoryList_->currentIndex();
     if (category < 0 || static_cast<std::size_t>(category) >= unitNames_.size()) {
         return;
     }
@@ -67,15 +67,15 @@ void TFrmConvert::PM_CopyTableClick() {
 // Whether the result column is too narrow for the cell's text, which then ends in an ellipsis.
 bool TFrmConvert::CellIsCut(int row) const {
     constexpr int TextMargins = 8;
-    return StringGridUnit->fontMetrics().horizontalAdvance(CellText(1, row)) >
-           StringGridUnit->columnWidth(1) - TextMargins;
+    return resultTable_->fontMetrics().horizontalAdvance(CellText(1, row)) >
+           resultTable_->columnWidth(1) - TextMargins;
 }
 
 // A result shown with fewer digits than it has, or cut by its column, shows them all on hovering;
 // an approximate one says so, and a cell without a value says why.
 bool TFrmConvert::ShowExactValueTip(const QHelpEvent* event) {
-    const int row = StringGridUnit->rowAt(event->pos().y());
-    const int column = StringGridUnit->columnAt(event->pos().x());
+    const int row = resultTable_->rowAt(event->pos().y());
+    const int column = resultTable_->columnAt(event->pos().x());
     if (column != 1 || row < 0 || static_cast<std::size_t>(row) >= results_.size()) {
         QToolTip::hideText();
         return true;
@@ -84,7 +84,7 @@ bool TFrmConvert::ShowExactValueTip(const QHelpEvent* event) {
     std::string tip;
     if (value.Missing == MissingValue::ReciprocalOfZero) {
         tip = messages_.NoValueAtZero;
-    } else if (ShownValueDropsDigits(value, SpinEditDec->value()) || CellIsCut(row)) {
+    } else if (ShownValueDropsDigits(value, digitsBox_->value()) || CellIsCut(row)) {
         tip = ExactValueTip(ResultWholeText(value).toStdString(), TipLineWidth, TipLines);
         if (IsApproximate(value)) {
             tip += "\n" + messages_.Approximate;
@@ -96,18 +96,18 @@ bool TFrmConvert::ShowExactValueTip(const QHelpEvent* event) {
         QToolTip::hideText();
         return true;
     }
-    QToolTip::showText(event->globalPos(), PlainTip(TextFromBytes(tip)), StringGridUnit->viewport(),
-                       StringGridUnit->visualItemRect(StringGridUnit->item(row, column)));
+    QToolTip::showText(event->globalPos(), PlainTip(TextFromBytes(tip)), resultTable_->viewport(),
+                       resultTable_->visualItemRect(resultTable_->item(row, column)));
     return true;
 }
 
 // The value box refused an insertion that would pass its length limit: say so where the user
 // looks, rather than leave a paste that seemingly did nothing.
 void TFrmConvert::EditValueInputRejected() {
-    const std::string limit = std::to_string(TInputLengthLimit::LimitOf(EditValue));
+    const std::string limit = std::to_string(TInputLengthLimit::LimitOf(valueBox_));
     const QString message =
         PlainTip(TextFromBytes(ReplaceAll(messages_.ValueTooLong, "%1", limit)));
-    QToolTip::showText(EditValue->mapToGlobal(QPoint(0, EditValue->height())), message, EditValue);
+    QToolTip::showText(valueBox_->mapToGlobal(QPoint(0, valueBox_->height())), message, valueBox_);
 }
 
 } // namespace mensurix

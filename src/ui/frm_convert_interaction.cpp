@@ -23,26 +23,26 @@ namespace mensurix {
 
 void TFrmConvert::ConnectHandlers() {
     // The lists report only the user's choices; a selection set by the program raises nothing.
-    connect(ComboBoxUnits, &QComboBox::activated, this, [this] {
+    connect(categoryList_, &QComboBox::activated, this, [this] {
         settingsKnown_.Class = true;
         ComboBoxUnitsChange();
     });
-    connect(ComboBoxFrom, &QComboBox::activated, this, [this] { ComboBoxFromChange(); });
-    connect(EditValue, &QLineEdit::textChanged, this, [this] { EditValueChange(); });
+    connect(sourceUnitList_, &QComboBox::activated, this, [this] { ComboBoxFromChange(); });
+    connect(valueBox_, &QLineEdit::textChanged, this, [this] { EditValueChange(); });
     // After a start that read no settings, what the user sets here is still saved.
-    connect(SpinEditDec, &QSpinBox::valueChanged, this, [this] {
+    connect(digitsBox_, &QSpinBox::valueChanged, this, [this] {
         settingsKnown_.Digits = true;
         SpinEditDecChange();
     });
-    connect(CheckBoxDouHao, &QCheckBox::toggled, this, [this] {
+    connect(separatorsBox_, &QCheckBox::toggled, this, [this] {
         settingsKnown_.Separators = true;
         SpinEditDecChange();
     });
     // A language file that renames the categories keeps the selection; the heading follows
     // the new name of the selected one.
-    connect(ComboBoxUnits->model(), &QAbstractItemModel::dataChanged, this,
+    connect(categoryList_->model(), &QAbstractItemModel::dataChanged, this,
             [this](const QModelIndex& topLeft, const QModelIndex& bottomRight) {
-                const int selected = ComboBoxUnits->currentIndex();
+                const int selected = categoryList_->currentIndex();
                 if (selected >= topLeft.row() && selected <= bottomRight.row()) {
                     ShowCategoryCaption();
                 }
@@ -51,29 +51,29 @@ void TFrmConvert::ConnectHandlers() {
     connect(qGuiApp, &QGuiApplication::commitDataRequest, this,
             [this] { SaveSettingsBeforeSessionEnd(); });
 #endif
-    connect(BtnSysMinSize, &QAbstractButton::clicked, this, [this] { BtnSysMinSizeClick(); });
-    connect(BtnSysClose, &QAbstractButton::clicked, this, [this] { BtnSysCloseClick(); });
-    connect(PM_Copy, &QAction::triggered, this, [this] { PM_CopyClick(); });
-    connect(PM_CopyExact, &QAction::triggered, this, [this] { PM_CopyExactClick(); });
-    connect(PM_CopyPlain, &QAction::triggered, this, [this] { PM_CopyPlainClick(); });
-    connect(PM_CopyTable, &QAction::triggered, this, [this] { PM_CopyTableClick(); });
-    connect(EditValue, &QLineEdit::inputRejected, this, [this] { EditValueInputRejected(); });
-    connect(RzURLLabel2, &TUrlLabel::LinkRequested, this,
+    connect(minimizeButton_, &QAbstractButton::clicked, this, [this] { BtnSysMinSizeClick(); });
+    connect(closeButton_, &QAbstractButton::clicked, this, [this] { BtnSysCloseClick(); });
+    connect(copyItem_, &QAction::triggered, this, [this] { PM_CopyClick(); });
+    connect(copyExactItem_, &QAction::triggered, this, [this] { PM_CopyExactClick(); });
+    connect(copyPlainItem_, &QAction::triggered, this, [this] { PM_CopyPlainClick(); });
+    connect(copyTableItem_, &QAction::triggered, this, [this] { PM_CopyTableClick(); });
+    connect(valueBox_, &QLineEdit::inputRejected, this, [this] { EditValueInputRejected(); });
+    connect(homepageLink_, &TUrlLabel::LinkRequested, this,
             [this](const QString& address) { RzURLLabel2Click(address); });
-    for (QAction* item : {PM_English, PM_Spanish, PM_German, PM_Italian, PM_French}) {
+    for (QAction* item : {englishItem_, spanishItem_, germanItem_, italianItem_, frenchItem_}) {
         connect(item, &QAction::triggered, this, [this, item] { PM_EnglishClick(item); });
     }
     for (QObject* watched :
-         {static_cast<QObject*>(Label5), static_cast<QObject*>(Label28),
-          static_cast<QObject*>(ComboBoxFrom), static_cast<QObject*>(ComboBoxUnits),
-          static_cast<QObject*>(StringGridUnit)}) {
+         {static_cast<QObject*>(captionStrip_), static_cast<QObject*>(languageLabel_),
+          static_cast<QObject*>(sourceUnitList_), static_cast<QObject*>(categoryList_),
+          static_cast<QObject*>(resultTable_)}) {
         watched->installEventFilter(this);
     }
     connect(new QShortcut(QKeySequence::Find, this), &QShortcut::activated, this, [this] {
-        EditSearch->setFocus(Qt::ShortcutFocusReason);
-        EditSearch->selectAll();
+        searchBox_->setFocus(Qt::ShortcutFocusReason);
+        searchBox_->selectAll();
     });
-    connect(EditSearch, &QLineEdit::returnPressed, this, [this] { SelectFirstFoundUnit(); });
+    connect(searchBox_, &QLineEdit::returnPressed, this, [this] { SelectFirstFoundUnit(); });
     connect(unitSearch_, qOverload<const QModelIndex&>(&QCompleter::activated), this,
             [this](const QModelIndex& found) { SelectFoundUnit(found); });
 }
@@ -82,21 +82,21 @@ bool TFrmConvert::eventFilter(QObject* watched, QEvent* event) {
     if (KeyboardEvent(watched, event)) {
         return true;
     }
-    if (watched == Label5) {
+    if (watched == captionStrip_) {
         return Label5MouseEvent(event);
     }
-    if (watched == Label28 && event->type() == QEvent::MouseButtonRelease) {
+    if (watched == languageLabel_ && event->type() == QEvent::MouseButtonRelease) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::LeftButton &&
-            Label28->rect().contains(mouse->position().toPoint())) {
+            languageLabel_->rect().contains(mouse->position().toPoint())) {
             Label28Click();
         }
         return false;
     }
-    if (watched == StringGridUnit->viewport() && event->type() == QEvent::ToolTip) {
+    if (watched == resultTable_->viewport() && event->type() == QEvent::ToolTip) {
         return ShowExactValueTip(static_cast<QHelpEvent*>(event));
     }
-    if (watched == StringGridUnit->viewport() && event->type() == QEvent::MouseButtonPress) {
+    if (watched == resultTable_->viewport() && event->type() == QEvent::MouseButtonPress) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::RightButton) {
             StringGridUnitMouseDown(mouse->button(), mouse->position().toPoint());
@@ -151,19 +151,19 @@ void TFrmConvert::StringGridUnitMouseDown(Qt::MouseButton button, const QPoint& 
     if (button != Qt::RightButton) {
         return;
     }
-    const int row = StringGridUnit->rowAt(position.y());
-    const int column = StringGridUnit->columnAt(position.x());
+    const int row = resultTable_->rowAt(position.y());
+    const int column = resultTable_->columnAt(position.x());
     if (row < 0 || column != 1) {
         return;
     }
-    OpenCopyMenu(row, StringGridUnit->viewport()->mapToGlobal(position));
+    OpenCopyMenu(row, resultTable_->viewport()->mapToGlobal(position));
 }
 
 void TFrmConvert::OpenCopyMenu(int row, const QPoint& globalPosition) {
-    StringGridUnit->setCurrentCell(row, 1, QItemSelectionModel::ClearAndSelect);
+    resultTable_->setCurrentCell(row, 1, QItemSelectionModel::ClearAndSelect);
     popupCellCol_ = 1;
     popupCellRow_ = row;
-    PopupMenu1->popup(globalPosition);
+    copyMenu_->popup(globalPosition);
 }
 
 void TFrmConvert::RzURLLabel2Click(const QString& address) {

@@ -40,10 +40,10 @@ void SetUnderlined(QWidget& widget, bool underlined) {
 bool TFrmConvert::KeyboardEvent(QObject* watched, QEvent* event) {
     const bool isKey = event->type() == QEvent::KeyPress;
     const auto* key = isKey ? static_cast<const QKeyEvent*>(event) : nullptr;
-    if ((watched == ComboBoxFrom || watched == ComboBoxUnits) && key != nullptr) {
+    if ((watched == sourceUnitList_ || watched == categoryList_) && key != nullptr) {
         return StartValueWith(*key);
     }
-    if (watched == StringGridUnit) {
+    if (watched == resultTable_) {
         if ((key != nullptr && IsMenuKey(*key)) ||
             (event->type() == QEvent::ContextMenu &&
              static_cast<QContextMenuEvent*>(event)->reason() != QContextMenuEvent::Mouse)) {
@@ -52,9 +52,9 @@ bool TFrmConvert::KeyboardEvent(QObject* watched, QEvent* event) {
         }
         return false;
     }
-    if (watched == Label28) {
+    if (watched == languageLabel_) {
         if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
-            SetUnderlined(*Label28, event->type() == QEvent::FocusIn);
+            SetUnderlined(*languageLabel_, event->type() == QEvent::FocusIn);
             return false;
         }
         if (key != nullptr &&
@@ -72,9 +72,9 @@ bool TFrmConvert::StartValueWith(const QKeyEvent& key) {
         !BeginsAValue(key.text())) {
         return false;
     }
-    EditValue->setFocus(Qt::ShortcutFocusReason);
-    EditValue->selectAll();
-    EditValue->insert(key.text());
+    valueBox_->setFocus(Qt::ShortcutFocusReason);
+    valueBox_->selectAll();
+    valueBox_->insert(key.text());
     return true;
 }
 
@@ -82,10 +82,10 @@ void TFrmConvert::OpenCopyMenuAtCurrentCell() {
     if (results_.empty()) {
         return;
     }
-    const int row = qMax(0, StringGridUnit->currentRow());
-    StringGridUnit->scrollToItem(StringGridUnit->item(row, 1));
-    const QRect cell = StringGridUnit->visualItemRect(StringGridUnit->item(row, 1));
-    OpenCopyMenu(row, StringGridUnit->viewport()->mapToGlobal(cell.center()));
+    const int row = qMax(0, resultTable_->currentRow());
+    resultTable_->scrollToItem(resultTable_->item(row, 1));
+    const QRect cell = resultTable_->visualItemRect(resultTable_->item(row, 1));
+    OpenCopyMenu(row, resultTable_->viewport()->mapToGlobal(cell.center()));
 }
 
 } // namespace mensurix

@@ -74,13 +74,8 @@ void SetWhiteText(QWidget* widget) {
     widget->setPalette(palette);
 }
 
-template <typename Widget> Widget* Named(Widget* widget, const char* name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
-QAction* MenuItem(QMenu* menu, const char* name, const char* caption, int tag) {
-    auto* item = Named(new QAction(QString::fromLatin1(caption), menu), name);
+QAction* MenuItem(QMenu* menu, const char* caption, int tag) {
+    auto* item = new QAction(QString::fromLatin1(caption), menu);
     item->setProperty("Tag", tag);
     menu->addAction(item);
     return item;
@@ -96,156 +91,155 @@ void TFrmConvert::CreateComponents() {
 
     // Creation order is stacking order: later labels lie above earlier ones, and the controls
     // above all labels.
-    FS = Named(new QLabel(this), "FS");
-    FS->setGeometry(0, 0, 610, 450);
-    FS->setPixmap(LoadPicture(":/assets/background.jpg", "jpeg"));
+    background_ = new QLabel(this);
+    background_->setGeometry(0, 0, 610, 450);
+    background_->setPixmap(LoadPicture(":/assets/background.jpg", "jpeg"));
 
-    Label1 = new TLabel("Label1", this, TLabel::Sizing::Fixed);
-    Label1->setGeometry(264, 34, 124, 33);
-    Label1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    Label1->setWordWrap(true);
-    Label1->SetCaption("Max number of digits:");
+    digitsLabel_ = new TLabel(this, TLabel::Sizing::Fixed);
+    digitsLabel_->setGeometry(264, 34, 124, 33);
+    digitsLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    digitsLabel_->setWordWrap(true);
+    digitsLabel_->SetCaption("Max number of digits:");
 
-    Label2 = new TLabel("Label2", this, TLabel::Sizing::Fixed);
-    Label2->setGeometry(8, 34, 107, 33);
-    Label2->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    Label2->setWordWrap(true);
-    Label2->SetCaption("Please select:");
+    categoryLabel_ = new TLabel(this, TLabel::Sizing::Fixed);
+    categoryLabel_->setGeometry(8, 34, 107, 33);
+    categoryLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    categoryLabel_->setWordWrap(true);
+    categoryLabel_->SetCaption("Please select:");
 
-    Label3 = new TLabel("Label3", this, TLabel::Sizing::AutoWidth);
-    Label3->setGeometry(83, 128, 28, 13);
-    Label3->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    Label3->SetCaption("From:");
+    sourceUnitLabel_ = new TLabel(this, TLabel::Sizing::AutoWidth);
+    sourceUnitLabel_->setGeometry(83, 128, 28, 13);
+    sourceUnitLabel_->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    sourceUnitLabel_->SetCaption("From:");
 
-    RzSeparator1 = new TSeparator("RzSeparator1", this, QColor(218, 232, 252));
-    RzSeparator1->setGeometry(6, 72, 598, 1);
+    headingSeparator_ = new TSeparator(this, QColor(218, 232, 252));
+    headingSeparator_->setGeometry(6, 72, 598, 1);
 
-    RzLabel1 = new TLabel("RzLabel1", this, TLabel::Sizing::AutoWidth);
-    RzLabel1->setGeometry(120, 80, 135, 34);
-    RzLabel1->setFont(HeadingFont());
-    QPalette headingPalette = RzLabel1->palette();
+    categoryHeading_ = new TLabel(this, TLabel::Sizing::AutoWidth);
+    categoryHeading_->setGeometry(120, 80, 135, 34);
+    categoryHeading_->setFont(HeadingFont());
+    QPalette headingPalette = categoryHeading_->palette();
     headingPalette.setColor(QPalette::WindowText, QColor(0, 0, 128));
-    RzLabel1->setPalette(headingPalette);
-    auto* textShadow = new QGraphicsDropShadowEffect(RzLabel1);
+    categoryHeading_->setPalette(headingPalette);
+    auto* textShadow = new QGraphicsDropShadowEffect(categoryHeading_);
     textShadow->setOffset(2, 2);
     textShadow->setBlurRadius(0);
     textShadow->setColor(palette().color(QPalette::Dark));
-    RzLabel1->setGraphicsEffect(textShadow);
-    RzLabel1->SetCaption("Convert    ");
+    categoryHeading_->setGraphicsEffect(textShadow);
+    categoryHeading_->SetCaption("Convert    ");
 
-    Label4 = new TLabel("Label4", this, TLabel::Sizing::AutoWidth);
-    Label4->setGeometry(95, 160, 16, 13);
-    Label4->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    Label4->SetCaption("To:");
+    resultLabel_ = new TLabel(this, TLabel::Sizing::AutoWidth);
+    resultLabel_->setGeometry(95, 160, 16, 13);
+    resultLabel_->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    resultLabel_->SetCaption("To:");
 
     // The status strip's design texts stand until a language file replaces them, also when
     // none can be applied.
-    RzURLLabel2 = new TUrlLabel("RzURLLabel2", this);
-    RzURLLabel2->setGeometry(30, 430, 168, 13);
-    SetWhiteText(RzURLLabel2);
-    RzURLLabel2->SetCaption(QStringLiteral("Homepage: ") + HomepageAddress);
-    RzURLLabel2->SetUrl(HomepageAddress);
+    homepageLink_ = new TUrlLabel(this);
+    homepageLink_->setGeometry(30, 430, 168, 13);
+    SetWhiteText(homepageLink_);
+    homepageLink_->SetCaption(QStringLiteral("Homepage: ") + HomepageAddress);
+    homepageLink_->SetUrl(HomepageAddress);
 
-    Label6 = new TLabel("Label6", this, TLabel::Sizing::Fixed);
-    Label6->setGeometry(359, 431, 239, 11);
-    Label6->setFont(InterfaceFont(9));
-    Label6->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    SetWhiteText(Label6);
-    Label6->SetCaption(QStringLiteral("Copyright (C) ") + CopyrightHolderText);
+    copyrightLabel_ = new TLabel(this, TLabel::Sizing::Fixed);
+    copyrightLabel_->setGeometry(359, 431, 239, 11);
+    copyrightLabel_->setFont(InterfaceFont(9));
+    copyrightLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    SetWhiteText(copyrightLabel_);
+    copyrightLabel_->SetCaption(QStringLiteral("Copyright (C) ") + CopyrightHolderText);
 
     // Why a value was refused; while it speaks, it stands where the copyright line was.
-    LabelStatus = new TLabel("LabelStatus", this, TLabel::Sizing::Fixed);
-    LabelStatus->setGeometry(205, 429, 393, 15);
-    LabelStatus->setFont(InterfaceFont(9));
-    LabelStatus->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    SetWhiteText(LabelStatus);
-    LabelStatus->hide();
+    statusLabel_ = new TLabel(this, TLabel::Sizing::Fixed);
+    statusLabel_->setGeometry(205, 429, 393, 15);
+    statusLabel_->setFont(InterfaceFont(9));
+    statusLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    SetWhiteText(statusLabel_);
+    statusLabel_->hide();
 
     QFont boldFont = InterfaceFont(11);
     boldFont.setBold(true);
-    Label7 = new TLabel("Label7", this, TLabel::Sizing::AutoWidth);
-    Label7->setGeometry(50, 9, 1, 13);
+    titleLabel_ = new TLabel(this, TLabel::Sizing::AutoWidth);
+    titleLabel_->setGeometry(50, 9, 1, 13);
     // The title is part of the caption strip that drags the window.
-    Label7->setAttribute(Qt::WA_TransparentForMouseEvents);
-    Label7->setFont(boldFont);
-    SetWhiteText(Label7);
+    titleLabel_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    titleLabel_->setFont(boldFont);
+    SetWhiteText(titleLabel_);
 
-    Label5 = new TLabel("Label5", this, TLabel::Sizing::Fixed);
-    Label5->setGeometry(0, 0, 610, 28);
+    captionStrip_ = new TLabel(this, TLabel::Sizing::Fixed);
+    captionStrip_->setGeometry(0, 0, 610, 28);
 
-    Label28 = new TLabel("Label28", this, TLabel::Sizing::AutoWidth);
-    Label28->setGeometry(443, 6, 76, 13);
-    Label28->setFont(boldFont);
-    Label28->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    SetWhiteText(Label28);
-    Label28->SetCaption(">> Language");
-    Label28->hide();
-    Label28->setFocusPolicy(Qt::TabFocus);
+    languageLabel_ = new TLabel(this, TLabel::Sizing::AutoWidth);
+    languageLabel_->setGeometry(443, 6, 76, 13);
+    languageLabel_->setFont(boldFont);
+    languageLabel_->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    SetWhiteText(languageLabel_);
+    languageLabel_->SetCaption(">> Language");
+    languageLabel_->hide();
+    languageLabel_->setFocusPolicy(Qt::TabFocus);
 
-    BtnSysClose =
-        new TImageButton("BtnSysClose", this, ":/assets/close.png", ":/assets/close_hover.png");
-    BtnSysClose->setGeometry(554, 1, 40, 20);
-    BtnSysClose->setToolTip("Close");
-    BtnSysClose->setAccessibleName("Close");
+    closeButton_ = new TImageButton(this, ":/assets/close.png", ":/assets/close_hover.png");
+    closeButton_->setGeometry(554, 1, 40, 20);
+    closeButton_->setToolTip("Close");
+    closeButton_->setAccessibleName("Close");
 
-    BtnSysMinSize = new TImageButton("BtnSysMinSize", this, ":/assets/minimize.png",
-                                     ":/assets/minimize_hover.png");
-    BtnSysMinSize->setGeometry(527, 1, 27, 20);
-    BtnSysMinSize->setToolTip("Minimize");
-    BtnSysMinSize->setAccessibleName("Minimize");
+    minimizeButton_ =
+        new TImageButton(this, ":/assets/minimize.png", ":/assets/minimize_hover.png");
+    minimizeButton_->setGeometry(527, 1, 27, 20);
+    minimizeButton_->setToolTip("Minimize");
+    minimizeButton_->setAccessibleName("Minimize");
 
-    ComboBoxUnits = Named(new QComboBox(this), "ComboBoxUnits");
-    ComboBoxUnits->setGeometry(120, 40, 137, 21);
-    ComboBoxUnits->setMaxVisibleItems(40);
+    categoryList_ = new QComboBox(this);
+    categoryList_->setGeometry(120, 40, 137, 21);
+    categoryList_->setMaxVisibleItems(40);
 
-    ComboBoxFrom = Named(new QComboBox(this), "ComboBoxFrom");
-    ComboBoxFrom->setGeometry(120, 124, 169, 21);
-    ComboBoxFrom->setMaxVisibleItems(40);
+    sourceUnitList_ = new QComboBox(this);
+    sourceUnitList_->setGeometry(120, 124, 169, 21);
+    sourceUnitList_->setMaxVisibleItems(40);
 
-    StringGridUnit = Named(new QTableWidget(1, 2, this), "StringGridUnit");
-    StringGridUnit->setGeometry(120, 156, 474, 253);
-    StringGridUnit->horizontalHeader()->hide();
-    TFixedColumnHeader::Install(*StringGridUnit, GridDefaultColumnWidth);
-    StringGridUnit->horizontalHeader()->setDefaultSectionSize(GridDefaultColumnWidth);
-    StringGridUnit->verticalHeader()->setMinimumSectionSize(GridRowHeight);
-    StringGridUnit->verticalHeader()->setDefaultSectionSize(GridRowHeight);
-    StringGridUnit->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    StringGridUnit->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    StringGridUnit->setSelectionMode(QAbstractItemView::ContiguousSelection);
-    StringGridUnit->setWordWrap(false);
-    StringGridUnit->setTabKeyNavigation(false);
+    resultTable_ = new QTableWidget(1, 2, this);
+    resultTable_->setGeometry(120, 156, 474, 253);
+    resultTable_->horizontalHeader()->hide();
+    TFixedColumnHeader::Install(*resultTable_, GridDefaultColumnWidth);
+    resultTable_->horizontalHeader()->setDefaultSectionSize(GridDefaultColumnWidth);
+    resultTable_->verticalHeader()->setMinimumSectionSize(GridRowHeight);
+    resultTable_->verticalHeader()->setDefaultSectionSize(GridRowHeight);
+    resultTable_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    resultTable_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    resultTable_->setSelectionMode(QAbstractItemView::ContiguousSelection);
+    resultTable_->setWordWrap(false);
+    resultTable_->setTabKeyNavigation(false);
     // A value cut by the column shows that it is cut; its tooltip has it whole.
-    StringGridUnit->setTextElideMode(Qt::ElideRight);
-    StringGridUnit->viewport()->installEventFilter(this);
+    resultTable_->setTextElideMode(Qt::ElideRight);
+    resultTable_->viewport()->installEventFilter(this);
 
-    EditValue = Named(new QLineEdit("1", this), "EditValue");
-    EditValue->setGeometry(304, 124, 290, 21);
-    TInputLengthLimit::Install(EditValue, ValueLengthLimit);
+    valueBox_ = new QLineEdit("1", this);
+    valueBox_->setGeometry(304, 124, 290, 21);
+    TInputLengthLimit::Install(valueBox_, ValueLengthLimit);
 
-    SpinEditDec = Named(new QSpinBox(this), "SpinEditDec");
-    SpinEditDec->setGeometry(392, 40, 43, 21);
-    SpinEditDec->setRange(0, MaxFractionDigits);
-    SpinEditDec->setValue(8);
+    digitsBox_ = new QSpinBox(this);
+    digitsBox_->setGeometry(392, 40, 43, 21);
+    digitsBox_->setRange(0, MaxFractionDigits);
+    digitsBox_->setValue(8);
 
-    CheckBoxDouHao = Named(new QCheckBox("Thousand separators", this), "CheckBoxDouHao");
-    CheckBoxDouHao->setGeometry(442, 42, 159, 17);
+    separatorsBox_ = new QCheckBox("Thousand separators", this);
+    separatorsBox_->setGeometry(442, 42, 159, 17);
 
-    EditClipboard = Named(new QLineEdit(), "EditClipboard");
-    EditClipboard->setGeometry(304, 96, 33, 21);
-    EditClipboard->hide();
+    clipboardBox_ = new QLineEdit();
+    clipboardBox_->setGeometry(304, 96, 33, 21);
+    clipboardBox_->hide();
 
     // A screen reader names each control by the label before it.
-    Label2->setBuddy(ComboBoxUnits);
-    Label1->setBuddy(SpinEditDec);
-    Label3->setBuddy(ComboBoxFrom);
-    Label4->setBuddy(StringGridUnit);
+    categoryLabel_->setBuddy(categoryList_);
+    digitsLabel_->setBuddy(digitsBox_);
+    sourceUnitLabel_->setBuddy(sourceUnitList_);
+    resultLabel_->setBuddy(resultTable_);
 
     // In the caption strip, between the title and the language link: the heading below grows
     // with the category's name.
-    EditSearch = Named(new QLineEdit(this), "EditSearch");
-    EditSearch->setGeometry(236, 4, 190, 20);
-    EditSearch->setFont(InterfaceFont(9));
-    EditSearch->setClearButtonEnabled(true);
+    searchBox_ = new QLineEdit(this);
+    searchBox_->setGeometry(236, 4, 190, 20);
+    searchBox_->setFont(InterfaceFont(9));
+    searchBox_->setClearButtonEnabled(true);
     unitSearchModel_ = new QStandardItemModel(this);
     unitSearch_ = new QCompleter(unitSearchModel_, this);
     unitSearch_->setCaseSensitivity(Qt::CaseInsensitive);
@@ -253,46 +247,86 @@ void TFrmConvert::CreateComponents() {
     unitSearch_->setMaxVisibleItems(12);
     // Wide enough for a unit's name with its category's.
     unitSearch_->popup()->setMinimumWidth(340);
-    EditSearch->setCompleter(unitSearch_);
+    searchBox_->setCompleter(unitSearch_);
 
-    PopupMenu1 = Named(new QMenu(this), "PopupMenu1");
-    PM_Copy = MenuItem(PopupMenu1, "PM_Copy", "Copy to clipboard", 0);
-    PM_CopyExact = MenuItem(PopupMenu1, "PM_CopyExact", "Copy exact value", 0);
-    PM_CopyPlain = MenuItem(PopupMenu1, "PM_CopyPlain", "Copy without separators", 0);
-    PM_CopyTable = MenuItem(PopupMenu1, "PM_CopyTable", "Copy table", 0);
+    copyMenu_ = new QMenu(this);
+    copyItem_ = MenuItem(copyMenu_, "Copy to clipboard", 0);
+    copyExactItem_ = MenuItem(copyMenu_, "Copy exact value", 0);
+    copyPlainItem_ = MenuItem(copyMenu_, "Copy without separators", 0);
+    copyTableItem_ = MenuItem(copyMenu_, "Copy table", 0);
 
-    PopupMenuView = Named(new QMenu(this), "PopupMenuView");
-    LanguageGroup = new QActionGroup(PopupMenuView);
-    PM_English = MenuItem(PopupMenuView, "PM_English", "English", 0);
-    PM_Spanish = MenuItem(PopupMenuView, "PM_Spanish", "Spanish", 1);
-    PM_German = MenuItem(PopupMenuView, "PM_German", "German", 2);
-    PM_Italian = MenuItem(PopupMenuView, "PM_Italian", "Italian", 3);
-    PM_French = MenuItem(PopupMenuView, "PM_French", "French", 4);
-    for (QAction* item : {PM_English, PM_Spanish, PM_German, PM_Italian, PM_French}) {
+    languageMenu_ = new QMenu(this);
+    languageGroup_ = new QActionGroup(languageMenu_);
+    englishItem_ = MenuItem(languageMenu_, "English", 0);
+    spanishItem_ = MenuItem(languageMenu_, "Spanish", 1);
+    germanItem_ = MenuItem(languageMenu_, "German", 2);
+    italianItem_ = MenuItem(languageMenu_, "Italian", 3);
+    frenchItem_ = MenuItem(languageMenu_, "French", 4);
+    for (QAction* item : {englishItem_, spanishItem_, germanItem_, italianItem_, frenchItem_}) {
         item->setCheckable(true);
-        LanguageGroup->addAction(item);
+        languageGroup_->addAction(item);
     }
-    PM_English->setChecked(true);
-    checkedLanguageItem_ = PM_English;
+    englishItem_->setChecked(true);
+    checkedLanguageItem_ = englishItem_;
 
-    setTabOrder(ComboBoxUnits, SpinEditDec);
-    setTabOrder(SpinEditDec, CheckBoxDouHao);
-    setTabOrder(CheckBoxDouHao, ComboBoxFrom);
-    setTabOrder(ComboBoxFrom, EditValue);
-    setTabOrder(EditValue, StringGridUnit);
-    setTabOrder(StringGridUnit, BtnSysMinSize);
-    setTabOrder(BtnSysMinSize, BtnSysClose);
-    setTabOrder(BtnSysClose, Label28);
-    setTabOrder(Label28, EditSearch);
+    setTabOrder(categoryList_, digitsBox_);
+    setTabOrder(digitsBox_, separatorsBox_);
+    setTabOrder(separatorsBox_, sourceUnitList_);
+    setTabOrder(sourceUnitList_, valueBox_);
+    setTabOrder(valueBox_, resultTable_);
+    setTabOrder(resultTable_, minimizeButton_);
+    setTabOrder(minimizeButton_, closeButton_);
+    setTabOrder(closeButton_, languageLabel_);
+    setTabOrder(languageLabel_, searchBox_);
 
-    components_ = ComponentList(
-        this,
-        {ComboBoxUnits, ComboBoxFrom, StringGridUnit, EditValue,     SpinEditDec, CheckBoxDouHao,
-         Label1,        FS,           BtnSysMinSize,  BtnSysClose,   Label2,      Label3,
-         RzSeparator1,  RzLabel1,     Label4,         Label5,        RzURLLabel2, Label6,
-         Label7,        PopupMenu1,   PM_Copy,        EditClipboard, Label28,     PopupMenuView,
-         PM_English,    PM_Spanish,   PM_German,      PM_Italian,    PM_French,   PM_CopyExact,
-         PM_CopyPlain,  PM_CopyTable, LabelStatus,    EditSearch});
+    std::vector<QObject*> listed;
+    for (const auto& [name, component] : NamedComponents()) {
+        component->setObjectName(QString::fromLatin1(name));
+        listed.push_back(component);
+    }
+    components_ = ComponentList(this, std::move(listed));
+}
+
+// Each component once, in the order the form declares them, with the name language files address
+// it by.
+std::array<TFrmConvert::NamedComponent, TFrmConvert::ComponentCount>
+TFrmConvert::NamedComponents() const {
+    return {{
+        {"ComboBoxUnits", categoryList_},
+        {"ComboBoxFrom", sourceUnitList_},
+        {"StringGridUnit", resultTable_},
+        {"EditValue", valueBox_},
+        {"SpinEditDec", digitsBox_},
+        {"CheckBoxDouHao", separatorsBox_},
+        {"Label1", digitsLabel_},
+        {"FS", background_},
+        {"BtnSysMinSize", minimizeButton_},
+        {"BtnSysClose", closeButton_},
+        {"Label2", categoryLabel_},
+        {"Label3", sourceUnitLabel_},
+        {"RzSeparator1", headingSeparator_},
+        {"RzLabel1", categoryHeading_},
+        {"Label4", resultLabel_},
+        {"Label5", captionStrip_},
+        {"RzURLLabel2", homepageLink_},
+        {"Label6", copyrightLabel_},
+        {"Label7", titleLabel_},
+        {"PopupMenu1", copyMenu_},
+        {"PM_Copy", copyItem_},
+        {"EditClipboard", clipboardBox_},
+        {"Label28", languageLabel_},
+        {"PopupMenuView", languageMenu_},
+        {"PM_English", englishItem_},
+        {"PM_Spanish", spanishItem_},
+        {"PM_German", germanItem_},
+        {"PM_Italian", italianItem_},
+        {"PM_French", frenchItem_},
+        {"PM_CopyExact", copyExactItem_},
+        {"PM_CopyPlain", copyPlainItem_},
+        {"PM_CopyTable", copyTableItem_},
+        {"LabelStatus", statusLabel_},
+        {"EditSearch", searchBox_},
+    }};
 }
 
 } // namespace mensurix

@@ -17,10 +17,10 @@ void TFrmConvert::LoadSettings() {
     // The file, or the defaults of a missing one, gave every value.
     settingsKnown_ = SettingsKnown{};
     currentLanguage_ = settings.Language;
-    SpinEditDec->setValue(settings.Digits);
-    CheckBoxDouHao->setChecked(settings.Separators);
-    const bool inList = settings.Class >= 0 && settings.Class < ComboBoxUnits->count();
-    ComboBoxUnits->setCurrentIndex(inList ? settings.Class : -1);
+    digitsBox_->setValue(settings.Digits);
+    separatorsBox_->setChecked(settings.Separators);
+    const bool inList = settings.Class >= 0 && settings.Class < categoryList_->count();
+    categoryList_->setCurrentIndex(inList ? settings.Class : -1);
     // A catalogue without the saved category (a damaged file) leaves it saved for the next run.
     settingsKnown_.Class = inList;
     ComboBoxUnitsChange();
@@ -28,9 +28,9 @@ void TFrmConvert::LoadSettings() {
 
 void TFrmConvert::SaveSettings() {
     Settings settings;
-    settings.Digits = SpinEditDec->value();
-    settings.Separators = CheckBoxDouHao->isChecked();
-    settings.Class = ComboBoxUnits->currentIndex();
+    settings.Digits = digitsBox_->value();
+    settings.Separators = separatorsBox_->isChecked();
+    settings.Class = categoryList_->currentIndex();
     settings.Language = currentLanguage_;
     if (settingsKnown_.Any()) {
         // A per-user folder is made on the first save.

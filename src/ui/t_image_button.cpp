@@ -6,11 +6,9 @@
 
 namespace mensurix {
 
-TImageButton::TImageButton(const QString& name, QWidget* parent, const QString& normalImage,
-                           const QString& hoverImage)
+TImageButton::TImageButton(QWidget* parent, const QString& normalImage, const QString& hoverImage)
     : QAbstractButton(parent), normal_(LoadPicture(normalImage, "png")),
       hover_(LoadPicture(hoverImage, "png")) {
-    setObjectName(name);
     setFocusPolicy(Qt::TabFocus);
 }
 

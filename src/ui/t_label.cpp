@@ -2,9 +2,7 @@
 
 namespace mensurix {
 
-TLabel::TLabel(const QString& name, QWidget* parent, Sizing sizing)
-    : QLabel(parent), sizing_(sizing) {
-    setObjectName(name);
+TLabel::TLabel(QWidget* parent, Sizing sizing) : QLabel(parent), sizing_(sizing) {
     setTextFormat(Qt::PlainText);
 }
 

@@ -5,9 +5,7 @@
 
 namespace mensurix {
 
-TSeparator::TSeparator(const QString& name, QWidget* parent, const QColor& color)
-    : QWidget(parent), color_(color) {
-    setObjectName(name);
+TSeparator::TSeparator(QWidget* parent, const QColor& color) : QWidget(parent), color_(color) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 

@@ -5,8 +5,7 @@
 
 namespace mensurix {
 
-TUrlLabel::TUrlLabel(const QString& name, QWidget* parent)
-    : TLabel(name, parent, Sizing::AutoWidth) {
+TUrlLabel::TUrlLabel(QWidget* parent) : TLabel(parent, Sizing::AutoWidth) {
     setCursor(Qt::PointingHandCursor);
 }
 

@@ -10,7 +10,7 @@ namespace mensurix {
 class TUrlLabel : public TLabel {
     Q_OBJECT
 public:
-    TUrlLabel(const QString& name, QWidget* parent);
+    explicit TUrlLabel(QWidget* parent);
 
     QString Url() const { return url_; }
     void SetUrl(const QString& url) { url_ = url; }
