@@ -8,6 +8,7 @@
 #include "settings/settings.h"
 #include "ui/component_lookup.h"
 #include "ui/frm_convert_services.h"
+#include "ui/property_registry.h"
 
 #include <QPoint>
 #include <QSize>
@@ -46,11 +47,11 @@ class TUrlLabel;
 // The converter's only window. Its components carry the names that language files address;
 // the handlers are thin: the arithmetic, the catalogue, the settings and the language files are
 // read by the Qt-free core.
-class TFrmConvert : public QWidget {
+class TFrmConvert : public QWidget, public DesignedWindow {
     Q_OBJECT
 public:
     // The window's designed client size; it is never made smaller.
-    static constexpr QSize DesignedSize{610, 450};
+    static constexpr QSize DesignedClientSize{610, 450};
 
     explicit TFrmConvert(FrmConvertServices services = DefaultServices());
     ~TFrmConvert() override;
@@ -98,6 +99,7 @@ public:
     TFormShadow* Shadow() const { return shadow_; }
     QPoint PopupCell() const { return {popupCellCol_, popupCellRow_}; }
     const ComponentList& Components() const { return components_; }
+    QSize DesignedSize() const override { return DesignedClientSize; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -86,7 +86,7 @@ QAction* MenuItem(QMenu* menu, const char* caption, int tag) {
 void TFrmConvert::CreateComponents() {
     setObjectName("FrmConvert");
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowMinimizeButtonHint);
-    setFixedSize(DesignedSize);
+    setFixedSize(DesignedClientSize);
     setFont(InterfaceFont(11));
 
     // Creation order is stacking order: later labels lie above earlier ones, and the controls
