@@ -31,7 +31,7 @@ int SelectLargestCategory(mensurix::TFrmConvert& window) {
     }
     auto* units = window.findChild<QComboBox*>("ComboBoxUnits");
     units->setCurrentIndex(static_cast<int>(largest));
-    window.ComboBoxUnitsChange();
+    window.CategoryChanged();
     return static_cast<int>(catalogue.at(largest).Units.size());
 }
 

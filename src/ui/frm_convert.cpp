@@ -40,16 +40,16 @@ TFrmConvert::TFrmConvert(FrmConvertServices services) : services_(std::move(serv
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         move(screen->availableGeometry().center() - rect().center());
     }
-    FormCreate();
+    Start();
 }
 
 TFrmConvert::~TFrmConvert() {
-    FormDestroy();
+    ShutDown();
     delete shadow_;
     delete clipboardBox_;
 }
 
-void TFrmConvert::FormCreate() {
+void TFrmConvert::Start() {
     try {
         QGuiApplication::setApplicationDisplayName(ApplicationTitle);
         titleLabel_->SetCaption(ApplicationTitle);
@@ -76,7 +76,7 @@ void TFrmConvert::FormCreate() {
     }
 }
 
-void TFrmConvert::FormDestroy() {
+void TFrmConvert::ShutDown() {
     if (destroyed_) {
         return;
     }
@@ -112,16 +112,16 @@ void TFrmConvert::showEvent(QShowEvent* event) {
     // The show event comes before the window system is asked to show the window; a halo shown
     // from here would be mapped, and drawn, before the window it belongs to.
     QMetaObject::invokeMethod(
-        this, [this] { WMShowWindow(isVisible()); }, Qt::QueuedConnection);
+        this, [this] { ShowShadow(isVisible()); }, Qt::QueuedConnection);
     QWidget::showEvent(event);
 }
 
 void TFrmConvert::hideEvent(QHideEvent* event) {
-    WMShowWindow(false);
+    ShowShadow(false);
     QWidget::hideEvent(event);
 }
 
-void TFrmConvert::WMShowWindow(bool shown) {
+void TFrmConvert::ShowShadow(bool shown) {
     if (shadow_ != nullptr) {
         shadow_->SetShadowVisible(shown);
     }

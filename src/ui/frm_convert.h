@@ -57,16 +57,16 @@ public:
     ~TFrmConvert() override;
 
     // Start-up and shut-down.
-    void FormCreate();
-    void FormDestroy();
+    void Start();
+    void ShutDown();
 
     // Catalogue, conversion and selection.
     void LoadCatalogue(const std::string& fileName);
     void RecalculateTable(int fractionDigits);
-    void ComboBoxUnitsChange();
-    void ComboBoxFromChange();
-    void EditValueChange();
-    void SpinEditDecChange();
+    void CategoryChanged();
+    void SourceUnitChanged();
+    void ValueChanged();
+    void FormatChanged();
 
     // Settings.
     void LoadSettings();
@@ -78,19 +78,19 @@ public:
     void ApplyLanguageFile(const std::string& path);
     void SwitchLanguage(std::uint8_t index);
     std::uint8_t DetectLanguage() const;
-    void Label28Click();
-    void PM_EnglishClick(QAction* item);
+    void OpenLanguageMenu();
+    void ChooseLanguage(QAction* item);
 
     // Window interaction.
-    void BtnSysMinSizeClick();
-    void BtnSysCloseClick();
-    void StringGridUnitMouseDown(Qt::MouseButton button, const QPoint& position);
+    void MinimizeWindow();
+    void CloseWindow();
+    void ResultTablePressed(Qt::MouseButton button, const QPoint& position);
     void OpenCopyMenu(int row, const QPoint& globalPosition);
-    void PM_CopyClick();
-    void PM_CopyExactClick();
-    void PM_CopyPlainClick();
-    void PM_CopyTableClick();
-    void RzURLLabel2Click(const QString& address);
+    void CopyShownValue();
+    void CopyExactValue();
+    void CopyWithoutSeparators();
+    void CopyTable();
+    void OpenHomepage(const QString& address);
 
     const std::string& ProgramDir() const { return programDir_; }
     const std::vector<ConvertedValue>& Results() const { return results_; }
@@ -126,7 +126,7 @@ private:
     void SelectFoundUnit(const QModelIndex& found);
     void SelectFirstFoundUnit();
     void ApplyWindowRegion();
-    void WMShowWindow(bool shown);
+    void ShowShadow(bool shown);
     void ReportError(const std::exception& error) const;
     void ShowCategoryCaption();
     QString CellText(int column, int row) const;
@@ -134,11 +134,11 @@ private:
     void WriteUnitName(int row);
     void WriteResults(int fractionDigits);
     void ShowStatus(const QString& message);
-    bool Label5MouseEvent(QEvent* event);
+    bool DragWindow(QEvent* event);
     void CopyToClipboard(const QString& text) const;
     bool ShowExactValueTip(const QHelpEvent* event);
     bool CellIsCut(int row) const;
-    void EditValueInputRejected();
+    void ExplainRejectedInput();
 
     FrmConvertServices services_;
 

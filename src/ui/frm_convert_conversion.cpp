@@ -135,7 +135,7 @@ void TFrmConvert::ShowCategoryCaption() {
     categoryHeading_->SetCaption(" " + categoryList_->currentText() + "    ");
 }
 
-void TFrmConvert::ComboBoxUnitsChange() {
+void TFrmConvert::CategoryChanged() {
     sourceUnitList_->setCurrentIndex(-1);
     sourceUnitList_->clear();
     ShowCategoryCaption();
@@ -168,15 +168,15 @@ void TFrmConvert::ComboBoxUnitsChange() {
     RecalculateTable(digitsBox_->value());
 }
 
-void TFrmConvert::ComboBoxFromChange() {
+void TFrmConvert::SourceUnitChanged() {
     RecalculateTable(digitsBox_->value());
 }
 
-void TFrmConvert::EditValueChange() {
+void TFrmConvert::ValueChanged() {
     RecalculateTable(digitsBox_->value());
 }
 
-void TFrmConvert::SpinEditDecChange() {
+void TFrmConvert::FormatChanged() {
     WriteResults(digitsBox_->value());
 }
 

@@ -33,25 +33,25 @@ void TFrmConvert::CopyToClipboard(const QString& text) const {
     }
 }
 
-void TFrmConvert::PM_CopyClick() {
+void TFrmConvert::CopyShownValue() {
     CopyToClipboard(CellText(popupCellCol_, popupCellRow_));
 }
 
-void TFrmConvert::PM_CopyExactClick() {
+void TFrmConvert::CopyExactValue() {
     const auto row = static_cast<std::size_t>(popupCellRow_);
     if (row < results_.size()) {
         CopyToClipboard(ResultWholeText(results_[row]));
     }
 }
 
-void TFrmConvert::PM_CopyPlainClick() {
+void TFrmConvert::CopyWithoutSeparators() {
     const auto row = static_cast<std::size_t>(popupCellRow_);
     if (row < results_.size()) {
         CopyToClipboard(ResultNumberText(results_[row], digitsBox_->value(), false));
     }
 }
 
-void TFrmConvert::PM_CopyTableClick() {
+void TFrmConvert::CopyTable() {
     const int category = categoryList_->currentIndex();
     if (category < 0 || static_cast<std::size_t>(category) >= unitNames_.size()) {
         return;
@@ -103,7 +103,7 @@ bool TFrmConvert::ShowExactValueTip(const QHelpEvent* event) {
 
 // The value box refused an insertion that would pass its length limit: say so where the user
 // looks, rather than leave a paste that seemingly did nothing.
-void TFrmConvert::EditValueInputRejected() {
+void TFrmConvert::ExplainRejectedInput() {
     const std::string limit = std::to_string(TInputLengthLimit::LimitOf(valueBox_));
     const QString message =
         PlainTip(TextFromBytes(ReplaceAll(messages_.ValueTooLong, "%1", limit)));

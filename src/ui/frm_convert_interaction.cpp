@@ -25,18 +25,18 @@ void TFrmConvert::ConnectHandlers() {
     // The lists report only the user's choices; a selection set by the program raises nothing.
     connect(categoryList_, &QComboBox::activated, this, [this] {
         settingsKnown_.Class = true;
-        ComboBoxUnitsChange();
+        CategoryChanged();
     });
-    connect(sourceUnitList_, &QComboBox::activated, this, [this] { ComboBoxFromChange(); });
-    connect(valueBox_, &QLineEdit::textChanged, this, [this] { EditValueChange(); });
+    connect(sourceUnitList_, &QComboBox::activated, this, [this] { SourceUnitChanged(); });
+    connect(valueBox_, &QLineEdit::textChanged, this, [this] { ValueChanged(); });
     // After a start that read no settings, what the user sets here is still saved.
     connect(digitsBox_, &QSpinBox::valueChanged, this, [this] {
         settingsKnown_.Digits = true;
-        SpinEditDecChange();
+        FormatChanged();
     });
     connect(separatorsBox_, &QCheckBox::toggled, this, [this] {
         settingsKnown_.Separators = true;
-        SpinEditDecChange();
+        FormatChanged();
     });
     // A language file that renames the categories keeps the selection; the heading follows
     // the new name of the selected one.
@@ -51,17 +51,17 @@ void TFrmConvert::ConnectHandlers() {
     connect(qGuiApp, &QGuiApplication::commitDataRequest, this,
             [this] { SaveSettingsBeforeSessionEnd(); });
 #endif
-    connect(minimizeButton_, &QAbstractButton::clicked, this, [this] { BtnSysMinSizeClick(); });
-    connect(closeButton_, &QAbstractButton::clicked, this, [this] { BtnSysCloseClick(); });
-    connect(copyItem_, &QAction::triggered, this, [this] { PM_CopyClick(); });
-    connect(copyExactItem_, &QAction::triggered, this, [this] { PM_CopyExactClick(); });
-    connect(copyPlainItem_, &QAction::triggered, this, [this] { PM_CopyPlainClick(); });
-    connect(copyTableItem_, &QAction::triggered, this, [this] { PM_CopyTableClick(); });
-    connect(valueBox_, &QLineEdit::inputRejected, this, [this] { EditValueInputRejected(); });
+    connect(minimizeButton_, &QAbstractButton::clicked, this, [this] { MinimizeWindow(); });
+    connect(closeButton_, &QAbstractButton::clicked, this, [this] { CloseWindow(); });
+    connect(copyItem_, &QAction::triggered, this, [this] { CopyShownValue(); });
+    connect(copyExactItem_, &QAction::triggered, this, [this] { CopyExactValue(); });
+    connect(copyPlainItem_, &QAction::triggered, this, [this] { CopyWithoutSeparators(); });
+    connect(copyTableItem_, &QAction::triggered, this, [this] { CopyTable(); });
+    connect(valueBox_, &QLineEdit::inputRejected, this, [this] { ExplainRejectedInput(); });
     connect(homepageLink_, &TUrlLabel::LinkRequested, this,
-            [this](const QString& address) { RzURLLabel2Click(address); });
+            [this](const QString& address) { OpenHomepage(address); });
     for (QAction* item : {englishItem_, spanishItem_, germanItem_, italianItem_, frenchItem_}) {
-        connect(item, &QAction::triggered, this, [this, item] { PM_EnglishClick(item); });
+        connect(item, &QAction::triggered, this, [this, item] { ChooseLanguage(item); });
     }
     for (QObject* watched :
          {static_cast<QObject*>(captionStrip_), static_cast<QObject*>(languageLabel_),
@@ -83,13 +83,13 @@ bool TFrmConvert::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     if (watched == captionStrip_) {
-        return Label5MouseEvent(event);
+        return DragWindow(event);
     }
     if (watched == languageLabel_ && event->type() == QEvent::MouseButtonRelease) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::LeftButton &&
             languageLabel_->rect().contains(mouse->position().toPoint())) {
-            Label28Click();
+            OpenLanguageMenu();
         }
         return false;
     }
@@ -99,7 +99,7 @@ bool TFrmConvert::eventFilter(QObject* watched, QEvent* event) {
     if (watched == resultTable_->viewport() && event->type() == QEvent::MouseButtonPress) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::RightButton) {
-            StringGridUnitMouseDown(mouse->button(), mouse->position().toPoint());
+            ResultTablePressed(mouse->button(), mouse->position().toPoint());
             // The grid's own right-click would move its selection, even on the unit column.
             return true;
         }
@@ -107,7 +107,7 @@ bool TFrmConvert::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-bool TFrmConvert::Label5MouseEvent(QEvent* event) {
+bool TFrmConvert::DragWindow(QEvent* event) {
     switch (event->type()) {
     case QEvent::MouseButtonPress: {
         const auto* mouse = static_cast<QMouseEvent*>(event);
@@ -139,15 +139,15 @@ bool TFrmConvert::Label5MouseEvent(QEvent* event) {
     }
 }
 
-void TFrmConvert::BtnSysMinSizeClick() {
+void TFrmConvert::MinimizeWindow() {
     showMinimized();
 }
 
-void TFrmConvert::BtnSysCloseClick() {
+void TFrmConvert::CloseWindow() {
     close();
 }
 
-void TFrmConvert::StringGridUnitMouseDown(Qt::MouseButton button, const QPoint& position) {
+void TFrmConvert::ResultTablePressed(Qt::MouseButton button, const QPoint& position) {
     if (button != Qt::RightButton) {
         return;
     }
@@ -166,7 +166,7 @@ void TFrmConvert::OpenCopyMenu(int row, const QPoint& globalPosition) {
     copyMenu_->popup(globalPosition);
 }
 
-void TFrmConvert::RzURLLabel2Click(const QString& address) {
+void TFrmConvert::OpenHomepage(const QString& address) {
     services_.OpenUrl(address);
 }
 

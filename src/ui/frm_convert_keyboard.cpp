@@ -60,7 +60,7 @@ bool TFrmConvert::KeyboardEvent(QObject* watched, QEvent* event) {
         if (key != nullptr &&
             (IsMenuKey(*key) || key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter ||
              key->key() == Qt::Key_Space || key->key() == Qt::Key_Down)) {
-            Label28Click();
+            OpenLanguageMenu();
             return true;
         }
     }

@@ -108,11 +108,11 @@ std::uint8_t TFrmConvert::DetectLanguage() const {
     return LanguageFromLocaleName(services_.LocaleLanguageName());
 }
 
-void TFrmConvert::Label28Click() {
+void TFrmConvert::OpenLanguageMenu() {
     languageMenu_->popup(languageLabel_->mapToGlobal(QPoint(0, languageLabel_->height())));
 }
 
-void TFrmConvert::PM_EnglishClick(QAction* item) {
+void TFrmConvert::ChooseLanguage(QAction* item) {
     const int tag = item->property("Tag").toInt();
     if (tag != currentLanguage_ && tag >= 0 && tag <= 255) {
         SwitchLanguage(static_cast<std::uint8_t>(tag));

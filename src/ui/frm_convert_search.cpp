@@ -56,11 +56,11 @@ void TFrmConvert::SelectFoundUnit(const QModelIndex& found) {
     if (category != categoryList_->currentIndex()) {
         categoryList_->setCurrentIndex(category);
         settingsKnown_.Class = true;
-        ComboBoxUnitsChange();
+        CategoryChanged();
     }
     if (unit < sourceUnitList_->count()) {
         sourceUnitList_->setCurrentIndex(unit);
-        ComboBoxFromChange();
+        SourceUnitChanged();
     }
     // Clearing the box from within the completer's own signal would be undone by it.
     QMetaObject::invokeMethod(searchBox_, &QLineEdit::clear, Qt::QueuedConnection);

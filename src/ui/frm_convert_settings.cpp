@@ -23,7 +23,7 @@ void TFrmConvert::LoadSettings() {
     categoryList_->setCurrentIndex(inList ? settings.Class : -1);
     // A catalogue without the saved category (a damaged file) leaves it saved for the next run.
     settingsKnown_.Class = inList;
-    ComboBoxUnitsChange();
+    CategoryChanged();
 }
 
 void TFrmConvert::SaveSettings() {

@@ -53,7 +53,7 @@ TEST_F(MaximumLengthValue, LongestResultsAreCopiedWhole) {
     ASSERT_EQ(window_->Catalogue()[0].Units.at(millimeter).Name, "Millimeter (mm)");
     const QRect cell = Grid()->visualRect(Grid()->model()->index(millimeter, 1));
     QTest::mouseClick(Grid()->viewport(), Qt::RightButton, {}, cell.center());
-    window_->PM_CopyClick();
+    window_->CopyShownValue();
     const QString copied = QApplication::clipboard()->text();
     EXPECT_EQ(copied, Cell(1, millimeter));
     EXPECT_EQ(copied.size(), MaximumLength + 3 + (MaximumLength + 2) / 3);

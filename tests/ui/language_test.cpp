@@ -176,7 +176,7 @@ TEST_F(Language, MenuOpensBelowTheLabel) {
     Open();
     window_->show();
     window_->move(123, 77);
-    window_->Label28Click();
+    window_->OpenLanguageMenu();
     auto* menu = Find<QMenu>("PopupMenuView");
     const auto* label = Find<QLabel>("Label28");
     EXPECT_TRUE(menu->isVisible());

@@ -119,7 +119,7 @@ TEST_F(StartUp, ShutDownWritesTheSettingsOnce) {
     Open();
     Choose(Units(), 1);
     Digits()->setValue(3);
-    window_->FormDestroy();
+    window_->ShutDown();
     const std::string written = ReadFile("options.ini");
     EXPECT_NE(written.find("Class=1"), std::string::npos) << written;
     WriteFile("options.ini", "untouched");

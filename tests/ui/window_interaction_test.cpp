@@ -6,8 +6,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QHelpEvent>
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QImage>
 #include <QLabel>
 #include <QMenu>
@@ -66,9 +66,9 @@ TEST_F(WindowInteraction, FrameAndSize) {
 }
 
 TEST_F(WindowInteraction, TabOrderSkipsTheHiddenEditBox) {
-    const QStringList expected = {"ComboBoxUnits", "SpinEditDec", "CheckBoxDouHao",
-                                  "ComboBoxFrom",  "EditValue",   "StringGridUnit",
-                                  "BtnSysMinSize", "BtnSysClose", "Label28",
+    const QStringList expected = {"ComboBoxUnits", "SpinEditDec",  "CheckBoxDouHao",
+                                  "ComboBoxFrom",  "EditValue",    "StringGridUnit",
+                                  "BtnSysMinSize", "BtnSysClose",  "Label28",
                                   "EditSearch",    "ComboBoxUnits"};
     EXPECT_EQ(QApplication::focusWidget(), From());
     Units()->setFocus();
@@ -109,12 +109,12 @@ TEST_F(WindowInteraction, RightClickOpensTheMenuOnlyOnResults) {
 TEST_F(WindowInteraction, CopyTakesTheDisplayedText) {
     Value()->setText("1234.5");
     QTest::mouseClick(Grid()->viewport(), Qt::RightButton, {}, CellCentre(1, 2));
-    window_->PM_CopyClick();
+    window_->CopyShownValue();
     EXPECT_EQ(QApplication::clipboard()->text(), "1,234,500");
     Separators()->setChecked(false);
     Digits()->setValue(0);
     QTest::mouseClick(Grid()->viewport(), Qt::RightButton, {}, CellCentre(1, 1));
-    window_->PM_CopyClick();
+    window_->CopyShownValue();
     EXPECT_EQ(QApplication::clipboard()->text(), "1");
 }
 
@@ -181,11 +181,11 @@ TEST_F(WindowInteraction, ExactValueTipWhereDigitsAreDroppedOrCut) {
 TEST_F(WindowInteraction, EmptyCellLeavesTheClipboardAlone) {
     QApplication::clipboard()->setText("before");
     QTest::mouseClick(Grid()->viewport(), Qt::RightButton, {}, CellCentre(1, 3));
-    window_->PM_CopyClick();
+    window_->CopyShownValue();
     EXPECT_EQ(QApplication::clipboard()->text(), "before");
     Value()->setText("abc");
     QTest::mouseClick(Grid()->viewport(), Qt::RightButton, {}, CellCentre(1, 0));
-    window_->PM_CopyClick();
+    window_->CopyShownValue();
     EXPECT_EQ(QApplication::clipboard()->text(), "before");
 }
 
@@ -201,7 +201,7 @@ TEST_F(WindowInteraction, UnitNamesStayWhateverHappensToTheResults) {
          [&] {
              QTest::mouseClick(Grid()->viewport(), Qt::RightButton, {}, CellCentre(1, 1));
              CopyMenu()->close();
-             window_->PM_CopyClick();
+             window_->CopyShownValue();
          }},
         {"click on a result",
          [&] { QTest::mouseClick(Grid()->viewport(), Qt::LeftButton, {}, CellCentre(1, 2)); }},
