@@ -54,11 +54,12 @@ void TFrmConvert::Start() {
         QGuiApplication::setApplicationDisplayName(ApplicationTitle);
         titleLabel_->SetCaption(ApplicationTitle);
         setAccessibleName(ApplicationTitle);
-        programDir_ = services_.ProgramDir.empty() ? GetProgramDir() : services_.ProgramDir;
-        dataDir_ = FindDataDirectory(programDir_);
-        settingsDir_ = FindSettingsDirectory(programDir_, services_.UserSettingsDir.empty()
-                                                              ? UserSettingsDirectory()
-                                                              : services_.UserSettingsDir);
+        const std::string programDir =
+            services_.ProgramDir.empty() ? GetProgramDir() : services_.ProgramDir;
+        dataDir_ = FindDataDirectory(programDir);
+        settingsDir_ = FindSettingsDirectory(programDir, services_.UserSettingsDir.empty()
+                                                             ? UserSettingsDirectory()
+                                                             : services_.UserSettingsDir);
         resultTable_->setColumnWidth(1, ResultColumnWidth);
         results_.clear();
         ApplyWindowRegion();

@@ -92,13 +92,9 @@ public:
     void CopyTable();
     void OpenHomepage(const QString& address);
 
-    const std::string& ProgramDir() const { return programDir_; }
     const std::vector<ConvertedValue>& Results() const { return results_; }
     const UnitCatalogue& Catalogue() const { return unitCatalogue_; }
     std::uint8_t CurrentLanguage() const { return currentLanguage_; }
-    TFormShadow* Shadow() const { return shadow_; }
-    QPoint PopupCell() const { return {popupCellCol_, popupCellRow_}; }
-    const ComponentList& Components() const { return components_; }
     QSize DesignedSize() const override { return DesignedClientSize; }
 
 protected:
@@ -189,7 +185,6 @@ private:
     TFormShadow* shadow_ = nullptr;
     std::int32_t popupCellCol_ = 0;
     std::int32_t popupCellRow_ = 0;
-    std::string programDir_;
     std::string dataDir_;     // Units.dat and Languages/
     std::string settingsDir_; // options.ini
     // Nothing is known before the settings are read; the user's own changes become known.

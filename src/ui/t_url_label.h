@@ -12,7 +12,6 @@ class TUrlLabel : public TLabel {
 public:
     explicit TUrlLabel(QWidget* parent);
 
-    QString Url() const { return url_; }
     void SetUrl(const QString& url) { url_ = url; }
 
     // The address a click opens, or an empty text when it opens nothing.

@@ -27,8 +27,8 @@ public:
         services.ReportError = [](const QString&) {};
         services.LocaleLanguageName = [] { return std::string("English"); };
         services.OpenUrl = [](const QString&) {};
+        path_ = services.ProgramDir + "Languages/Fuzzed.isl";
         window_ = std::make_unique<TFrmConvert>(std::move(services));
-        path_ = window_->ProgramDir() + "Languages/Fuzzed.isl";
     }
 
     void Apply(const std::uint8_t* data, std::size_t size) {

@@ -11,8 +11,7 @@ namespace {
 class HostileCatalogue : public HostileFixture {
 protected:
     QString CannotOpen() const {
-        return "Cannot open file \"" + QString::fromStdString(window_->ProgramDir()) +
-               "Units.dat\". ";
+        return "Cannot open file \"" + QString::fromStdString(ProgramDir()) + "Units.dat\". ";
     }
 };
 

@@ -39,10 +39,27 @@ void ConverterFixture::InstallShippedData(const std::string& relativeDir) const 
                               std::filesystem::copy_options::overwrite_existing);
 }
 
+std::string ConverterFixture::ProgramDir() const {
+    return QDir(dir_.path()).absolutePath().toStdString() + "/" + programFolder_;
+}
+
+QObject* ConverterFixture::Component(std::string_view name) const {
+    if (name.empty()) {
+        return window_.get();
+    }
+    const QString wanted = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+    for (QObject* child : window_->findChildren<QObject*>()) {
+        if (child->objectName().compare(wanted, Qt::CaseInsensitive) == 0) {
+            return child;
+        }
+    }
+    return nullptr;
+}
+
 TFrmConvert& ConverterFixture::Open() {
     FrmConvertServices services;
     const std::string scratch = QDir(dir_.path()).absolutePath().toStdString() + "/";
-    services.ProgramDir = scratch + programFolder_;
+    services.ProgramDir = ProgramDir();
     services.UserSettingsDir = scratch + "user-settings/";
     services.ReportError = [this](const QString& message) { reported_.push_back(message); };
     services.LocaleLanguageName = [this] {

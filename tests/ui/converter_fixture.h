@@ -13,6 +13,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace mensurix::testing {
@@ -29,6 +30,11 @@ protected:
     void InstallShippedData(const std::string& relativeDir = "") const;
 
     TFrmConvert& Open();
+    // The program folder the window was given.
+    std::string ProgramDir() const;
+    // The window's component of that name, in any letter case, as a language file addresses it;
+    // an empty name is the window itself.
+    QObject* Component(std::string_view name) const;
     void Close();
 
     template <typename Widget> Widget* Find(const char* name) const {

@@ -28,7 +28,7 @@ protected:
     QAction* Item(const char* name) const { return Find<QAction>(name); }
     void Apply(const std::string& lines) {
         WriteFile("test.isl", "[FrmConvert]\n" + lines);
-        window_->ApplyLanguageFile(window_->ProgramDir() + "test.isl");
+        window_->ApplyLanguageFile(ProgramDir() + "test.isl");
     }
 };
 

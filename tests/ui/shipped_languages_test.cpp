@@ -35,7 +35,7 @@ const std::set<std::string> TextTargets = {
 TEST_F(ShippedLanguages, EveryLineAppliesAndEveryTextIsGiven) {
     for (const auto& language : LanguageFiles) {
         SCOPED_TRACE(language);
-        const std::string path = window_->ProgramDir() + "Languages/" + language + ".isl";
+        const std::string path = ProgramDir() + "Languages/" + language + ".isl";
         const auto messages = ReadLanguageMessages(path);
         EXPECT_NE(messages.Homepage.find("%1"), std::string::npos);
         EXPECT_NE(messages.CopyRight.find("%1"), std::string::npos);
@@ -44,7 +44,7 @@ TEST_F(ShippedLanguages, EveryLineAppliesAndEveryTextIsGiven) {
         for (const auto& text : ReadComponentSection(path)) {
             SCOPED_TRACE(text);
             const ComponentLine line = CutComponentLine(text);
-            QObject* component = window_->Components().Find(line.Component);
+            QObject* component = Component(line.Component);
             ASSERT_NE(component, nullptr);
             EXPECT_NE(KindOfProperty(component, line.Property), PropertyKind::Other);
             EXPECT_NO_THROW(SetPropertyByName(component, line.Property, line.Value));
@@ -60,7 +60,7 @@ TEST_F(ShippedLanguages, OneCategoryNamePerCatalogueCategoryInOrder) {
     ASSERT_GT(categories, 0U);
     for (const auto& language : LanguageFiles) {
         SCOPED_TRACE(language);
-        const std::string path = window_->ProgramDir() + "Languages/" + language + ".isl";
+        const std::string path = ProgramDir() + "Languages/" + language + ".isl";
         for (const auto& text : ReadComponentSection(path)) {
             const ComponentLine line = CutComponentLine(text);
             if (line.Component == "ComboBoxUnits") {

@@ -1,5 +1,7 @@
 #include "converter_fixture.h"
 
+#include "../window_shadow.h"
+
 #include "ui/program_identity.h"
 #include "ui/property_registry.h"
 
@@ -98,7 +100,7 @@ TEST_F(WindowInteraction, RightClickOpensTheMenuOnlyOnResults) {
     EXPECT_FALSE(CopyMenu()->isVisible());
     QTest::mouseClick(Grid()->viewport(), Qt::RightButton, {}, CellCentre(1, 2));
     EXPECT_TRUE(CopyMenu()->isVisible());
-    EXPECT_EQ(window_->PopupCell(), QPoint(1, 2));
+    EXPECT_EQ(QPoint(Grid()->currentColumn(), Grid()->currentRow()), QPoint(1, 2));
     ASSERT_EQ(Grid()->selectedItems().size(), 1);
     EXPECT_EQ(Grid()->selectedItems()[0]->row(), 2);
     // At the cursor; the menu may step aside by a few pixels so as not to open under it.
@@ -267,10 +269,10 @@ TEST_F(WindowInteraction, HomepageOpensOnlyWebAddresses) {
 }
 
 TEST_F(WindowInteraction, CloseButtonEndsAndShadowGoes) {
-    EXPECT_NE(window_->Shadow(), nullptr);
+    EXPECT_NE(WindowShadow(), nullptr);
     QTest::mouseClick(Find<QWidget>("BtnSysClose"), Qt::LeftButton);
     EXPECT_FALSE(window_->isVisible());
-    EXPECT_EQ(window_->Shadow(), nullptr);
+    EXPECT_EQ(WindowShadow(), nullptr);
 }
 
 } // namespace
