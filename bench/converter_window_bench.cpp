@@ -1,5 +1,5 @@
 #include "bench_program_dir.h"
-#include "ui/frm_convert.h"
+#include "ui/window/converter_window.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -10,9 +10,9 @@
 
 namespace {
 
-mensurix::FrmConvertServices BenchServices() {
+mensurix::ConverterWindowServices BenchServices() {
     static const BenchProgramDir programDir;
-    mensurix::FrmConvertServices services;
+    mensurix::ConverterWindowServices services;
     services.ProgramDir = programDir.Path();
     services.ReportError = [](const QString&) {};
     services.LocaleLanguageName = [] { return std::string("English"); };
@@ -21,7 +21,7 @@ mensurix::FrmConvertServices BenchServices() {
 }
 
 // The category with the most units, selected as a user would.
-int SelectLargestCategory(mensurix::TFrmConvert& window) {
+int SelectLargestCategory(mensurix::ConverterWindow& window) {
     const auto& catalogue = window.Catalogue();
     std::size_t largest = 0;
     for (std::size_t i = 0; i < catalogue.size(); ++i) {
@@ -37,7 +37,7 @@ int SelectLargestCategory(mensurix::TFrmConvert& window) {
 
 // One keystroke in the value box: the whole table recalculated and the grid repainted.
 void BM_KeystrokeLargestCategory(benchmark::State& state) {
-    mensurix::TFrmConvert window(BenchServices());
+    mensurix::ConverterWindow window(BenchServices());
     window.show();
     state.counters["units"] = SelectLargestCategory(window);
     auto* value = window.findChild<QLineEdit*>("EditValue");
@@ -54,7 +54,7 @@ BENCHMARK(BM_KeystrokeLargestCategory)->Unit(benchmark::kMicrosecond);
 
 // A pasted number of the edit box's maximum length through the largest category.
 void BM_PastedMaximumLengthNumber(benchmark::State& state) {
-    mensurix::TFrmConvert window(BenchServices());
+    mensurix::ConverterWindow window(BenchServices());
     window.show();
     SelectLargestCategory(window);
     auto* value = window.findChild<QLineEdit*>("EditValue");

@@ -56,8 +56,8 @@ QObject* ConverterFixture::Component(std::string_view name) const {
     return nullptr;
 }
 
-TFrmConvert& ConverterFixture::Open() {
-    FrmConvertServices services;
+ConverterWindow& ConverterFixture::Open() {
+    ConverterWindowServices services;
     const std::string scratch = QDir(dir_.path()).absolutePath().toStdString() + "/";
     services.ProgramDir = ProgramDir();
     services.UserSettingsDir = scratch + "user-settings/";
@@ -67,7 +67,7 @@ TFrmConvert& ConverterFixture::Open() {
         return localeName_;
     };
     services.OpenUrl = [this](const QString& address) { opened_.push_back(address); };
-    window_ = std::make_unique<TFrmConvert>(std::move(services));
+    window_ = std::make_unique<ConverterWindow>(std::move(services));
     return *window_;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/frm_convert.h"
+#include "ui/window/converter_window.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -29,7 +29,7 @@ protected:
     // another folder of the scratch folder.
     void InstallShippedData(const std::string& relativeDir = "") const;
 
-    TFrmConvert& Open();
+    ConverterWindow& Open();
     // The program folder the window was given.
     std::string ProgramDir() const;
     // The window's component of that name, in any letter case, as a language file addresses it;
@@ -57,7 +57,7 @@ protected:
     // The executable's folder inside dir_: empty for dir_ itself (a portable copy), "bin/" for
     // an installed one. The user's own settings folder is dir_'s "user-settings/".
     std::string programFolder_;
-    std::unique_ptr<TFrmConvert> window_;
+    std::unique_ptr<ConverterWindow> window_;
     std::vector<QString> reported_;
     std::vector<QString> opened_;
     std::string localeName_ = "English";

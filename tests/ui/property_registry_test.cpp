@@ -1,7 +1,7 @@
 #include "converter_fixture.h"
 
-#include "ui/property_registry.h"
-#include "ui/t_input_length_limit.h"
+#include "ui/language/property_registry.h"
+#include "ui/widgets/t_input_length_limit.h"
 
 #include <QAction>
 #include <QLabel>

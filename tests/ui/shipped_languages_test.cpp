@@ -2,7 +2,7 @@
 
 #include "localisation/component_line.h"
 #include "localisation/language_file.h"
-#include "ui/property_registry.h"
+#include "ui/language/property_registry.h"
 
 #include <QAction>
 #include <QLabel>

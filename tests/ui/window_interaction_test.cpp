@@ -2,8 +2,8 @@
 
 #include "../window_shadow.h"
 
+#include "ui/language/property_registry.h"
 #include "ui/program_identity.h"
-#include "ui/property_registry.h"
 
 #include <QAction>
 #include <QApplication>

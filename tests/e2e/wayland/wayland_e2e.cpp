@@ -4,7 +4,7 @@
 // button. A Wayland client cannot place a window of its own, so the halo stays hidden there.
 
 #include "../../window_shadow.h"
-#include "ui/frm_convert.h"
+#include "ui/window/converter_window.h"
 
 #include <QAction>
 #include <QDir>
@@ -92,14 +92,14 @@ TEST(WaylandSession, OpensConvertsCopiesAndCloses) {
     QTemporaryDir dir;
     std::filesystem::copy(MENSURIX_DATA_DIR, dir.path().toStdString(),
                           std::filesystem::copy_options::recursive);
-    FrmConvertServices services;
+    ConverterWindowServices services;
     services.ProgramDir = QDir(dir.path()).absolutePath().toStdString() + "/";
     std::vector<QString> reported;
     services.ReportError = [&](const QString& message) { reported.push_back(message); };
     services.LocaleLanguageName = [] { return std::string("English"); };
     services.OpenUrl = [](const QString&) {};
     {
-        TFrmConvert window(std::move(services));
+        ConverterWindow window(std::move(services));
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
         EXPECT_TRUE(reported.empty());

@@ -1,4 +1,4 @@
-#include "ui/frm_convert.h"
+#include "ui/window/converter_window.h"
 
 #include "localisation/language_choice.h"
 
@@ -10,7 +10,7 @@
 #include "ui/program_identity.h"
 #include "ui/shadow/form_shadow.h"
 #include "ui/shadow/window_shape.h"
-#include "ui/t_label.h"
+#include "ui/widgets/t_label.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -33,7 +33,8 @@ constexpr int ResultColumnWidth = 316;
 
 } // namespace
 
-TFrmConvert::TFrmConvert(FrmConvertServices services) : services_(std::move(services)) {
+ConverterWindow::ConverterWindow(ConverterWindowServices services)
+    : services_(std::move(services)) {
     CreateComponents();
     ConnectHandlers();
     new FixedWindowHints(*this);
@@ -43,13 +44,13 @@ TFrmConvert::TFrmConvert(FrmConvertServices services) : services_(std::move(serv
     Start();
 }
 
-TFrmConvert::~TFrmConvert() {
+ConverterWindow::~ConverterWindow() {
     ShutDown();
     delete shadow_;
     delete clipboardBox_;
 }
 
-void TFrmConvert::Start() {
+void ConverterWindow::Start() {
     try {
         QGuiApplication::setApplicationDisplayName(ApplicationTitle);
         titleLabel_->SetCaption(ApplicationTitle);
@@ -77,7 +78,7 @@ void TFrmConvert::Start() {
     }
 }
 
-void TFrmConvert::ShutDown() {
+void ConverterWindow::ShutDown() {
     if (destroyed_) {
         return;
     }
@@ -92,14 +93,14 @@ void TFrmConvert::ShutDown() {
     }
 }
 
-void TFrmConvert::ApplyWindowRegion() {
+void ConverterWindow::ApplyWindowRegion() {
     setMask(RoundRectRegion(background_->x() + 1, background_->y() + 1,
                             background_->x() + background_->width(),
                             background_->y() + background_->height(), 9, 9));
     winId();
 }
 
-void TFrmConvert::ReportError(const std::exception& error) const {
+void ConverterWindow::ReportError(const std::exception& error) const {
     QString message = QString::fromUtf8(error.what());
     // Like the framework's error box: a full stop after a message that does not end in one.
     if (!message.isEmpty() && message.back() > QLatin1Char('.')) {
@@ -108,7 +109,7 @@ void TFrmConvert::ReportError(const std::exception& error) const {
     services_.ReportError(message);
 }
 
-void TFrmConvert::showEvent(QShowEvent* event) {
+void ConverterWindow::showEvent(QShowEvent* event) {
     sourceUnitList_->setFocus();
     // The show event comes before the window system is asked to show the window; a halo shown
     // from here would be mapped, and drawn, before the window it belongs to.
@@ -117,18 +118,18 @@ void TFrmConvert::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
 }
 
-void TFrmConvert::hideEvent(QHideEvent* event) {
+void ConverterWindow::hideEvent(QHideEvent* event) {
     ShowShadow(false);
     QWidget::hideEvent(event);
 }
 
-void TFrmConvert::ShowShadow(bool shown) {
+void ConverterWindow::ShowShadow(bool shown) {
     if (shadow_ != nullptr) {
         shadow_->SetShadowVisible(shown);
     }
 }
 
-void TFrmConvert::closeEvent(QCloseEvent* event) {
+void ConverterWindow::closeEvent(QCloseEvent* event) {
     delete shadow_;
     shadow_ = nullptr;
     QWidget::closeEvent(event);

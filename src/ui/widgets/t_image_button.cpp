@@ -1,4 +1,4 @@
-#include "ui/t_image_button.h"
+#include "ui/widgets/t_image_button.h"
 
 #include "ui/load_picture.h"
 

@@ -1,4 +1,4 @@
-#include "ui/t_label.h"
+#include "ui/widgets/t_label.h"
 
 namespace mensurix {
 

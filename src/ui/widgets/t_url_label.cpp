@@ -1,4 +1,4 @@
-#include "ui/t_url_label.h"
+#include "ui/widgets/t_url_label.h"
 
 #include <QMouseEvent>
 #include <QUrl>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/t_label.h"
+#include "ui/widgets/t_label.h"
 
 namespace mensurix {
 

@@ -1,6 +1,6 @@
-#include "ui/frm_convert.h"
+#include "ui/window/converter_window.h"
 
-#include "ui/t_label.h"
+#include "ui/widgets/t_label.h"
 
 #include <QComboBox>
 #include <QContextMenuEvent>
@@ -37,7 +37,7 @@ void SetUnderlined(QWidget& widget, bool underlined) {
 // The keys the window adds to its controls' own: a value typed on a unit list goes to the value
 // box, the menu key opens the copy menu on the current cell, and the language link opens its
 // menu from the keyboard and shows its focus.
-bool TFrmConvert::KeyboardEvent(QObject* watched, QEvent* event) {
+bool ConverterWindow::KeyboardEvent(QObject* watched, QEvent* event) {
     const bool isKey = event->type() == QEvent::KeyPress;
     const auto* key = isKey ? static_cast<const QKeyEvent*>(event) : nullptr;
     if ((watched == sourceUnitList_ || watched == categoryList_) && key != nullptr) {
@@ -67,7 +67,7 @@ bool TFrmConvert::KeyboardEvent(QObject* watched, QEvent* event) {
     return false;
 }
 
-bool TFrmConvert::StartValueWith(const QKeyEvent& key) {
+bool ConverterWindow::StartValueWith(const QKeyEvent& key) {
     if ((key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0 ||
         !BeginsAValue(key.text())) {
         return false;
@@ -78,7 +78,7 @@ bool TFrmConvert::StartValueWith(const QKeyEvent& key) {
     return true;
 }
 
-void TFrmConvert::OpenCopyMenuAtCurrentCell() {
+void ConverterWindow::OpenCopyMenuAtCurrentCell() {
     if (results_.empty()) {
         return;
     }

@@ -1,4 +1,4 @@
-#include "ui/frm_convert.h"
+#include "ui/window/converter_window.h"
 
 #include "files/make_directories.h"
 #include "settings/settings_file.h"
@@ -11,7 +11,7 @@
 
 namespace mensurix {
 
-void TFrmConvert::LoadSettings() {
+void ConverterWindow::LoadSettings() {
     const Settings settings = ReadSettings(settingsDir_ + "options.ini", currentLanguage_);
     settingsInFile_ = settings;
     // The file, or the defaults of a missing one, gave every value.
@@ -26,7 +26,7 @@ void TFrmConvert::LoadSettings() {
     CategoryChanged();
 }
 
-void TFrmConvert::SaveSettings() {
+void ConverterWindow::SaveSettings() {
     Settings settings;
     settings.Digits = digitsBox_->value();
     settings.Separators = separatorsBox_->isChecked();
@@ -42,7 +42,7 @@ void TFrmConvert::SaveSettings() {
 
 // The session may end the program without closing its window, so what a close would save is
 // saved now; the close that may still follow saves only what changes after this.
-void TFrmConvert::SaveSettingsBeforeSessionEnd() {
+void ConverterWindow::SaveSettingsBeforeSessionEnd() {
     try {
         SaveSettings();
     } catch (const std::exception& error) {

@@ -1,4 +1,4 @@
-#include "ui/frm_convert.h"
+#include "ui/window/converter_window.h"
 
 #include "ui/text_bytes.h"
 
@@ -10,7 +10,7 @@ namespace mensurix {
 
 // The units' names in the interface language, made once per language: the table, the source
 // list, the search and the copies all show them.
-void TFrmConvert::ShowUnitNames(const UnitNames& names) {
+void ConverterWindow::ShowUnitNames(const UnitNames& names) {
     unitNames_.clear();
     unitNames_.reserve(unitCatalogue_.size());
     for (const auto& category : unitCatalogue_) {

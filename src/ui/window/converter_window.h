@@ -6,9 +6,9 @@
 #include "localisation/language_file.h"
 #include "localisation/unit_names.h"
 #include "settings/settings.h"
-#include "ui/component_lookup.h"
-#include "ui/frm_convert_services.h"
-#include "ui/property_registry.h"
+#include "ui/language/component_lookup.h"
+#include "ui/language/property_registry.h"
+#include "ui/window/converter_window_services.h"
 
 #include <QPoint>
 #include <QSize>
@@ -47,14 +47,14 @@ class TUrlLabel;
 // The converter's only window. Its components carry the names that language files address;
 // the handlers are thin: the arithmetic, the catalogue, the settings and the language files are
 // read by the Qt-free core.
-class TFrmConvert : public QWidget, public DesignedWindow {
+class ConverterWindow : public QWidget, public DesignedWindow {
     Q_OBJECT
 public:
     // The window's designed client size; it is never made smaller.
     static constexpr QSize DesignedClientSize{610, 450};
 
-    explicit TFrmConvert(FrmConvertServices services = DefaultServices());
-    ~TFrmConvert() override;
+    explicit ConverterWindow(ConverterWindowServices services = DefaultServices());
+    ~ConverterWindow() override;
 
     // Start-up and shut-down.
     void Start();
@@ -136,7 +136,7 @@ private:
     bool CellIsCut(int row) const;
     void ExplainRejectedInput();
 
-    FrmConvertServices services_;
+    ConverterWindowServices services_;
 
     // Components, in the order the form declares them.
     QComboBox* categoryList_ = nullptr;

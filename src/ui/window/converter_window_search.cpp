@@ -1,4 +1,4 @@
-#include "ui/frm_convert.h"
+#include "ui/window/converter_window.h"
 
 #include "ui/text_bytes.h"
 
@@ -23,7 +23,7 @@ constexpr int SearchTextRole = Qt::UserRole + 2;
 // One entry per unit of every category, as shown: the unit's name (which carries its symbol)
 // and its category's name, so that typing either finds it, in the interface language or in the
 // catalogue's English. Made once per catalogue and language, never per keystroke.
-void TFrmConvert::FillUnitSearch() {
+void ConverterWindow::FillUnitSearch() {
     unitSearchModel_->clear();
     unitSearch_->setCompletionRole(SearchTextRole);
     const std::size_t categories = std::min(unitNames_.size(), unitCatalogue_.size());
@@ -47,7 +47,7 @@ void TFrmConvert::FillUnitSearch() {
     }
 }
 
-void TFrmConvert::SelectFoundUnit(const QModelIndex& found) {
+void ConverterWindow::SelectFoundUnit(const QModelIndex& found) {
     const int category = found.data(CategoryRole).toInt();
     const int unit = found.data(UnitRole).toInt();
     if (category < 0 || category >= categoryList_->count()) {
@@ -69,7 +69,7 @@ void TFrmConvert::SelectFoundUnit(const QModelIndex& found) {
 }
 
 // Enter without a chosen entry takes the first match, so "psi" and Enter is enough.
-void TFrmConvert::SelectFirstFoundUnit() {
+void ConverterWindow::SelectFirstFoundUnit() {
     if (searchBox_->text().trimmed().isEmpty()) {
         return;
     }

@@ -1,15 +1,15 @@
-#include "ui/property_registry.h"
+#include "ui/language/property_registry.h"
 
 #include "localisation/component_line.h"
 #include "profile/ascii_case.h"
 #include "profile/integer_text.h"
 #include "ui/plain_tip.h"
-#include "ui/t_image_button.h"
-#include "ui/t_input_length_limit.h"
-#include "ui/t_label.h"
-#include "ui/t_url_label.h"
 #include "ui/text_bytes.h"
 #include "ui/usable_window_geometry.h"
+#include "ui/widgets/t_image_button.h"
+#include "ui/widgets/t_input_length_limit.h"
+#include "ui/widgets/t_label.h"
+#include "ui/widgets/t_url_label.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -1,4 +1,4 @@
-#include "ui/frm_convert.h"
+#include "ui/window/converter_window.h"
 
 #include "catalogue/catalogue_reader.h"
 #include "catalogue/category_conversion.h"
@@ -6,9 +6,9 @@
 #include "input/typed_quantity.h"
 #include "localisation/refusal_message.h"
 #include "localisation/replace_all.h"
-#include "ui/result_text.h"
-#include "ui/t_label.h"
 #include "ui/text_bytes.h"
+#include "ui/widgets/t_label.h"
+#include "ui/window/result_text.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -19,7 +19,7 @@
 #include <algorithm>
 
 namespace mensurix {
-void TFrmConvert::LoadCatalogue(const std::string& fileName) {
+void ConverterWindow::LoadCatalogue(const std::string& fileName) {
     ClearCatalogue(unitCatalogue_);
     unitNames_.clear();
     categoryList_->clear();
@@ -40,12 +40,12 @@ void TFrmConvert::LoadCatalogue(const std::string& fileName) {
     categoryList_->setCurrentIndex(-1);
 }
 
-QString TFrmConvert::CellText(int column, int row) const {
+QString ConverterWindow::CellText(int column, int row) const {
     const QTableWidgetItem* item = resultTable_->item(row, column);
     return item == nullptr ? QString() : item->text();
 }
 
-void TFrmConvert::SetCellText(int column, int row, const QString& text) {
+void ConverterWindow::SetCellText(int column, int row, const QString& text) {
     QTableWidgetItem* item = resultTable_->item(row, column);
     if (item == nullptr) {
         item = new QTableWidgetItem();
@@ -66,27 +66,27 @@ void TFrmConvert::SetCellText(int column, int row, const QString& text) {
     }
 }
 
-void TFrmConvert::WriteUnitName(int row) {
+void ConverterWindow::WriteUnitName(int row) {
     const QString& name = unitNames_[static_cast<std::size_t>(categoryList_->currentIndex())][row];
     if (CellText(0, row) != name) {
         SetCellText(0, row, name);
     }
 }
 
-void TFrmConvert::ShowStatus(const QString& message) {
+void ConverterWindow::ShowStatus(const QString& message) {
     statusLabel_->SetCaption(message);
     statusLabel_->setVisible(!message.isEmpty());
     copyrightLabel_->setVisible(message.isEmpty());
 }
 
-void TFrmConvert::WriteResults(int fractionDigits) {
+void ConverterWindow::WriteResults(int fractionDigits) {
     const bool group = separatorsBox_->isChecked();
     for (std::size_t row = 0; row < results_.size(); ++row) {
         SetCellText(1, static_cast<int>(row), ResultCellText(results_[row], fractionDigits, group));
     }
 }
 
-void TFrmConvert::RecalculateTable(int fractionDigits) {
+void ConverterWindow::RecalculateTable(int fractionDigits) {
     const int categoryIndex = categoryList_->currentIndex();
     if (categoryIndex < 0 || static_cast<std::size_t>(categoryIndex) >= unitCatalogue_.size()) {
         return;
@@ -125,7 +125,7 @@ void TFrmConvert::RecalculateTable(int fractionDigits) {
     WriteResults(fractionDigits);
 }
 
-void TFrmConvert::ShowCategoryCaption() {
+void ConverterWindow::ShowCategoryCaption() {
     const int index = categoryList_->currentIndex();
     if (index < 0 || static_cast<std::size_t>(index) >= unitCatalogue_.size()) {
         categoryHeading_->SetCaption("    ");
@@ -135,7 +135,7 @@ void TFrmConvert::ShowCategoryCaption() {
     categoryHeading_->SetCaption(" " + categoryList_->currentText() + "    ");
 }
 
-void TFrmConvert::CategoryChanged() {
+void ConverterWindow::CategoryChanged() {
     sourceUnitList_->setCurrentIndex(-1);
     sourceUnitList_->clear();
     ShowCategoryCaption();
@@ -168,15 +168,15 @@ void TFrmConvert::CategoryChanged() {
     RecalculateTable(digitsBox_->value());
 }
 
-void TFrmConvert::SourceUnitChanged() {
+void ConverterWindow::SourceUnitChanged() {
     RecalculateTable(digitsBox_->value());
 }
 
-void TFrmConvert::ValueChanged() {
+void ConverterWindow::ValueChanged() {
     RecalculateTable(digitsBox_->value());
 }
 
-void TFrmConvert::FormatChanged() {
+void ConverterWindow::FormatChanged() {
     WriteResults(digitsBox_->value());
 }
 

@@ -1,8 +1,8 @@
-#include "ui/frm_convert.h"
+#include "ui/window/converter_window.h"
 
-#include "ui/t_image_button.h"
-#include "ui/t_label.h"
-#include "ui/t_url_label.h"
+#include "ui/widgets/t_image_button.h"
+#include "ui/widgets/t_label.h"
+#include "ui/widgets/t_url_label.h"
 
 #include <QAbstractItemModel>
 #include <QAction>
@@ -21,7 +21,7 @@
 
 namespace mensurix {
 
-void TFrmConvert::ConnectHandlers() {
+void ConverterWindow::ConnectHandlers() {
     // The lists report only the user's choices; a selection set by the program raises nothing.
     connect(categoryList_, &QComboBox::activated, this, [this] {
         settingsKnown_.Class = true;
@@ -78,7 +78,7 @@ void TFrmConvert::ConnectHandlers() {
             [this](const QModelIndex& found) { SelectFoundUnit(found); });
 }
 
-bool TFrmConvert::eventFilter(QObject* watched, QEvent* event) {
+bool ConverterWindow::eventFilter(QObject* watched, QEvent* event) {
     if (KeyboardEvent(watched, event)) {
         return true;
     }
@@ -107,7 +107,7 @@ bool TFrmConvert::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-bool TFrmConvert::DragWindow(QEvent* event) {
+bool ConverterWindow::DragWindow(QEvent* event) {
     switch (event->type()) {
     case QEvent::MouseButtonPress: {
         const auto* mouse = static_cast<QMouseEvent*>(event);
@@ -139,15 +139,15 @@ bool TFrmConvert::DragWindow(QEvent* event) {
     }
 }
 
-void TFrmConvert::MinimizeWindow() {
+void ConverterWindow::MinimizeWindow() {
     showMinimized();
 }
 
-void TFrmConvert::CloseWindow() {
+void ConverterWindow::CloseWindow() {
     close();
 }
 
-void TFrmConvert::ResultTablePressed(Qt::MouseButton button, const QPoint& position) {
+void ConverterWindow::ResultTablePressed(Qt::MouseButton button, const QPoint& position) {
     if (button != Qt::RightButton) {
         return;
     }
@@ -159,14 +159,14 @@ void TFrmConvert::ResultTablePressed(Qt::MouseButton button, const QPoint& posit
     OpenCopyMenu(row, resultTable_->viewport()->mapToGlobal(position));
 }
 
-void TFrmConvert::OpenCopyMenu(int row, const QPoint& globalPosition) {
+void ConverterWindow::OpenCopyMenu(int row, const QPoint& globalPosition) {
     resultTable_->setCurrentCell(row, 1, QItemSelectionModel::ClearAndSelect);
     popupCellCol_ = 1;
     popupCellRow_ = row;
     copyMenu_->popup(globalPosition);
 }
 
-void TFrmConvert::OpenHomepage(const QString& address) {
+void ConverterWindow::OpenHomepage(const QString& address) {
     services_.OpenUrl(address);
 }
 

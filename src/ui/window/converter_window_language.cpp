@@ -1,4 +1,4 @@
-#include "ui/frm_convert.h"
+#include "ui/window/converter_window.h"
 
 #include "decimal/display_digits.h"
 #include "localisation/component_line.h"
@@ -6,11 +6,11 @@
 #include "localisation/language_file.h"
 #include "localisation/replace_all.h"
 #include "localisation/unit_names.h"
+#include "ui/language/property_registry.h"
 #include "ui/program_identity.h"
-#include "ui/property_registry.h"
-#include "ui/t_label.h"
-#include "ui/t_url_label.h"
 #include "ui/text_bytes.h"
+#include "ui/widgets/t_label.h"
+#include "ui/widgets/t_url_label.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -43,7 +43,7 @@ void DefaultIfEmpty(std::string& text, const char* fallback) {
 
 } // namespace
 
-void TFrmConvert::ApplyMessages(const std::string& path) {
+void ConverterWindow::ApplyMessages(const std::string& path) {
     LanguageMessages messages = ReadLanguageMessages(path);
     homepageLink_->SetCaption(TextFromBytes(ReplaceAll(messages.Homepage, "%1", HomepageAddress)));
     homepageLink_->SetUrl(HomepageAddress);
@@ -64,7 +64,7 @@ void TFrmConvert::ApplyMessages(const std::string& path) {
     messages_ = std::move(messages);
 }
 
-void TFrmConvert::ApplyLanguageFile(const std::string& path) {
+void ConverterWindow::ApplyLanguageFile(const std::string& path) {
     // A language file dresses the settings' controls but never changes what they hold, so
     // nothing of it reaches options.ini.
     const int digits = digitsBox_->value();
@@ -84,7 +84,7 @@ void TFrmConvert::ApplyLanguageFile(const std::string& path) {
     settingsKnown_ = known;
 }
 
-void TFrmConvert::SwitchLanguage(std::uint8_t index) {
+void ConverterWindow::SwitchLanguage(std::uint8_t index) {
     currentLanguage_ = index;
     languageLabel_->show();
     languageLabel_->setCursor(homepageLink_->cursor());
@@ -104,15 +104,15 @@ void TFrmConvert::SwitchLanguage(std::uint8_t index) {
     resultTable_->setAccessibleName(resultLabel_->text());
 }
 
-std::uint8_t TFrmConvert::DetectLanguage() const {
+std::uint8_t ConverterWindow::DetectLanguage() const {
     return LanguageFromLocaleName(services_.LocaleLanguageName());
 }
 
-void TFrmConvert::OpenLanguageMenu() {
+void ConverterWindow::OpenLanguageMenu() {
     languageMenu_->popup(languageLabel_->mapToGlobal(QPoint(0, languageLabel_->height())));
 }
 
-void TFrmConvert::ChooseLanguage(QAction* item) {
+void ConverterWindow::ChooseLanguage(QAction* item) {
     const int tag = item->property("Tag").toInt();
     if (tag != currentLanguage_ && tag >= 0 && tag <= 255) {
         SwitchLanguage(static_cast<std::uint8_t>(tag));

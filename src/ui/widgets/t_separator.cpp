@@ -1,4 +1,4 @@
-#include "ui/t_separator.h"
+#include "ui/widgets/t_separator.h"
 
 #include <QLinearGradient>
 #include <QPainter>

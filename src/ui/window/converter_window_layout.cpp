@@ -1,14 +1,14 @@
-#include "ui/frm_convert.h"
+#include "ui/window/converter_window.h"
 
 #include "decimal/display_digits.h"
 #include "ui/load_picture.h"
 #include "ui/program_identity.h"
-#include "ui/t_fixed_column_header.h"
-#include "ui/t_image_button.h"
-#include "ui/t_input_length_limit.h"
-#include "ui/t_label.h"
-#include "ui/t_separator.h"
-#include "ui/t_url_label.h"
+#include "ui/widgets/t_fixed_column_header.h"
+#include "ui/widgets/t_image_button.h"
+#include "ui/widgets/t_input_length_limit.h"
+#include "ui/widgets/t_label.h"
+#include "ui/widgets/t_separator.h"
+#include "ui/widgets/t_url_label.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -83,7 +83,7 @@ QAction* MenuItem(QMenu* menu, const char* caption, int tag) {
 
 } // namespace
 
-void TFrmConvert::CreateComponents() {
+void ConverterWindow::CreateComponents() {
     setObjectName("FrmConvert");
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowMinimizeButtonHint);
     setFixedSize(DesignedClientSize);
@@ -289,8 +289,8 @@ void TFrmConvert::CreateComponents() {
 
 // Each component once, in the order the form declares them, with the name language files address
 // it by.
-std::array<TFrmConvert::NamedComponent, TFrmConvert::ComponentCount>
-TFrmConvert::NamedComponents() const {
+std::array<ConverterWindow::NamedComponent, ConverterWindow::ComponentCount>
+ConverterWindow::NamedComponents() const {
     return {{
         {"ComboBoxUnits", categoryList_},
         {"ComboBoxFrom", sourceUnitList_},
