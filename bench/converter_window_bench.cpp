@@ -1,4 +1,5 @@
 #include "bench_program_dir.h"
+#include "catalogue/catalogue_reader.h"
 #include "ui/window/converter_window.h"
 
 #include <QApplication>
@@ -10,10 +11,14 @@
 
 namespace {
 
-mensurix::ConverterWindowServices BenchServices() {
+const BenchProgramDir& ProgramDir() {
     static const BenchProgramDir programDir;
+    return programDir;
+}
+
+mensurix::ConverterWindowServices BenchServices() {
     mensurix::ConverterWindowServices services;
-    services.ProgramDir = programDir.Path();
+    services.ProgramDir = ProgramDir().Path();
     services.ReportError = [](const QString&) {};
     services.LocaleLanguageName = [] { return std::string("English"); };
     services.OpenUrl = [](const QString&) {};
@@ -22,7 +27,7 @@ mensurix::ConverterWindowServices BenchServices() {
 
 // The category with the most units, selected as a user would.
 int SelectLargestCategory(mensurix::ConverterWindow& window) {
-    const auto& catalogue = window.Catalogue();
+    const auto catalogue = mensurix::ReadCatalogueFile(ProgramDir().Path() + "Units.dat");
     std::size_t largest = 0;
     for (std::size_t i = 0; i < catalogue.size(); ++i) {
         if (catalogue[i].Units.size() > catalogue[largest].Units.size()) {

@@ -1,5 +1,7 @@
 #include "converter_fixture.h"
 
+#include "catalogue/catalogue_reader.h"
+
 #include <QDir>
 #include <QFile>
 
@@ -54,6 +56,10 @@ QObject* ConverterFixture::Component(std::string_view name) const {
         }
     }
     return nullptr;
+}
+
+UnitCatalogue ConverterFixture::ProgramCatalogue() const {
+    return ReadCatalogueFile(ProgramDir() + "Units.dat");
 }
 
 ConverterWindow& ConverterFixture::Open() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "catalogue/unit_catalogue.h"
 #include "ui/window/converter_window.h"
 
 #include <QCheckBox>
@@ -35,6 +36,8 @@ protected:
     // The window's component of that name, in any letter case, as a language file addresses it;
     // an empty name is the window itself.
     QObject* Component(std::string_view name) const;
+    // The catalogue in the program folder, as the window reads it.
+    UnitCatalogue ProgramCatalogue() const;
     void Close();
 
     template <typename Widget> Widget* Find(const char* name) const {

@@ -93,7 +93,6 @@ public:
     void OpenHomepage(const QString& address);
 
     const std::vector<ConvertedValue>& Results() const { return results_; }
-    const UnitCatalogue& Catalogue() const { return unitCatalogue_; }
     std::uint8_t CurrentLanguage() const { return currentLanguage_; }
     QSize DesignedSize() const override { return DesignedClientSize; }
 
