@@ -1,5 +1,6 @@
 #include "bench_program_dir.h"
-#include "ui/frm_convert.h"
+#include "catalogue/catalogue_reader.h"
+#include "ui/window/converter_window.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -10,10 +11,14 @@
 
 namespace {
 
-mensurix::FrmConvertServices BenchServices() {
+const BenchProgramDir& ProgramDir() {
     static const BenchProgramDir programDir;
-    mensurix::FrmConvertServices services;
-    services.ProgramDir = programDir.Path();
+    return programDir;
+}
+
+mensurix::ConverterWindowServices BenchServices() {
+    mensurix::ConverterWindowServices services;
+    services.ProgramDir = ProgramDir().Path();
     services.ReportError = [](const QString&) {};
     services.LocaleLanguageName = [] { return std::string("English"); };
     services.OpenUrl = [](const QString&) {};
@@ -21,8 +26,8 @@ mensurix::FrmConvertServices BenchServices() {
 }
 
 // The category with the most units, selected as a user would.
-int SelectLargestCategory(mensurix::TFrmConvert& window) {
-    const auto& catalogue = window.Catalogue();
+int SelectLargestCategory(mensurix::ConverterWindow& window) {
+    const auto catalogue = mensurix::ReadCatalogueFile(ProgramDir().Path() + "Units.dat");
     std::size_t largest = 0;
     for (std::size_t i = 0; i < catalogue.size(); ++i) {
         if (catalogue[i].Units.size() > catalogue[largest].Units.size()) {
@@ -31,13 +36,13 @@ int SelectLargestCategory(mensurix::TFrmConvert& window) {
     }
     auto* units = window.findChild<QComboBox*>("ComboBoxUnits");
     units->setCurrentIndex(static_cast<int>(largest));
-    window.ComboBoxUnitsChange();
+    window.CategoryChanged();
     return static_cast<int>(catalogue.at(largest).Units.size());
 }
 
 // One keystroke in the value box: the whole table recalculated and the grid repainted.
 void BM_KeystrokeLargestCategory(benchmark::State& state) {
-    mensurix::TFrmConvert window(BenchServices());
+    mensurix::ConverterWindow window(BenchServices());
     window.show();
     state.counters["units"] = SelectLargestCategory(window);
     auto* value = window.findChild<QLineEdit*>("EditValue");
@@ -54,7 +59,7 @@ BENCHMARK(BM_KeystrokeLargestCategory)->Unit(benchmark::kMicrosecond);
 
 // A pasted number of the edit box's maximum length through the largest category.
 void BM_PastedMaximumLengthNumber(benchmark::State& state) {
-    mensurix::TFrmConvert window(BenchServices());
+    mensurix::ConverterWindow window(BenchServices());
     window.show();
     SelectLargestCategory(window);
     auto* value = window.findChild<QLineEdit*>("EditValue");

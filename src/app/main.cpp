@@ -1,7 +1,7 @@
 #include "icon_after_first_picture.h"
-#include "ui/frm_convert.h"
 #include "ui/platform/termination_request.h"
 #include "ui/program_identity.h"
+#include "ui/window/converter_window.h"
 
 #include <QApplication>
 
@@ -12,7 +12,7 @@ int main(int argc, char* argv[]) {
     // Lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(mensurix::DesktopFileId);
     // Destroyed before the application object, so that its shut-down can still report errors.
-    mensurix::TFrmConvert window;
+    mensurix::ConverterWindow window;
     window.show();
     return QApplication::exec();
 }

@@ -1,4 +1,4 @@
-#include "ui/frm_convert.h"
+#include "ui/window/converter_window.h"
 
 #include <QApplication>
 #include <QDir>
@@ -22,13 +22,13 @@ public:
     LanguageFileTarget() {
         std::filesystem::copy(MENSURIX_DATA_DIR, programDir_.path().toStdString(),
                               std::filesystem::copy_options::recursive);
-        FrmConvertServices services;
+        ConverterWindowServices services;
         services.ProgramDir = QDir(programDir_.path()).absolutePath().toStdString() + "/";
         services.ReportError = [](const QString&) {};
         services.LocaleLanguageName = [] { return std::string("English"); };
         services.OpenUrl = [](const QString&) {};
-        window_ = std::make_unique<TFrmConvert>(std::move(services));
-        path_ = window_->ProgramDir() + "Languages/Fuzzed.isl";
+        path_ = services.ProgramDir + "Languages/Fuzzed.isl";
+        window_ = std::make_unique<ConverterWindow>(std::move(services));
     }
 
     void Apply(const std::uint8_t* data, std::size_t size) {
@@ -42,7 +42,7 @@ public:
 
 private:
     QTemporaryDir programDir_;
-    std::unique_ptr<TFrmConvert> window_;
+    std::unique_ptr<ConverterWindow> window_;
     std::string path_;
 };
 

@@ -11,8 +11,7 @@ namespace {
 class HostileCatalogue : public HostileFixture {
 protected:
     QString CannotOpen() const {
-        return "Cannot open file \"" + QString::fromStdString(window_->ProgramDir()) +
-               "Units.dat\". ";
+        return "Cannot open file \"" + QString::fromStdString(ProgramDir()) + "Units.dat\". ";
     }
 };
 
@@ -36,7 +35,7 @@ TEST_F(HostileCatalogue, FiftyMegabytesOpenWhole) {
     EXPECT_TRUE(reported_.empty());
     ASSERT_EQ(Units()->count(), Categories);
     EXPECT_EQ(Units()->itemText(Categories - 1), "Category 1539");
-    EXPECT_EQ(window_->Catalogue().back().Units.size(), static_cast<std::size_t>(UnitsEach));
+    EXPECT_EQ(ProgramCatalogue().back().Units.size(), static_cast<std::size_t>(UnitsEach));
     EXPECT_EQ(Grid()->rowCount(), UnitsEach);
     Value()->setText("2");
     EXPECT_EQ(Cell(1, UnitsEach - 1), "6.56167979");
@@ -84,7 +83,7 @@ TEST_F(HostileCatalogue, BinaryGarbage) {
     WriteFile("Units.dat", "[" + BinaryGarbage(4U << 20, 20261208));
     Open();
     EXPECT_TRUE(reported_.empty());
-    const auto& catalogue = window_->Catalogue();
+    const auto& catalogue = ProgramCatalogue();
     ASSERT_FALSE(catalogue.empty());
     EXPECT_EQ(Units()->count(), static_cast<int>(catalogue.size()));
     const int shown = std::min(Units()->count(), 25);

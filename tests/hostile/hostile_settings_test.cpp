@@ -6,9 +6,7 @@ namespace {
 class HostileSettings : public HostileFixture {
 protected:
     void SetUp() override { WriteFile("Units.dat", "[A]\n*a=1|1\n[B]\n*b=1|1\n[C]\n*c=1|1\n"); }
-    std::string WriteError() const {
-        return "Unable to write to " + window_->ProgramDir() + "options.ini.";
-    }
+    std::string WriteError() const { return "Unable to write to " + ProgramDir() + "options.ini."; }
     // The thing in place of the file reads as no file, and writing over it at exit is reported.
     void ExpectDefaultsAndRefusedWrite() {
         Open();

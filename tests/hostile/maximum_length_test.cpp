@@ -50,10 +50,10 @@ TEST_F(MaximumLengthValue, LongestResultsAreCopiedWhole) {
     Value()->setText(QString(MaximumLength, '9'));
     window_->findChild<QCheckBox*>("CheckBoxDouHao")->setChecked(true);
     const int millimeter = 3;
-    ASSERT_EQ(window_->Catalogue()[0].Units.at(millimeter).Name, "Millimeter (mm)");
+    ASSERT_EQ(ProgramCatalogue()[0].Units.at(millimeter).Name, "Millimeter (mm)");
     const QRect cell = Grid()->visualRect(Grid()->model()->index(millimeter, 1));
     QTest::mouseClick(Grid()->viewport(), Qt::RightButton, {}, cell.center());
-    window_->PM_CopyClick();
+    window_->CopyShownValue();
     const QString copied = QApplication::clipboard()->text();
     EXPECT_EQ(copied, Cell(1, millimeter));
     EXPECT_EQ(copied.size(), MaximumLength + 3 + (MaximumLength + 2) / 3);
@@ -65,13 +65,13 @@ TEST_F(MaximumLengthValue, LongestResultsAreCopiedWhole) {
 }
 
 TEST_F(MaximumLengthValue, MaximumLengthNumberConvertsExactly) {
-    ASSERT_EQ(window_->Catalogue().at(0).Units.at(0).Name, "Meter (m)");
-    ASSERT_EQ(window_->Catalogue()[0].Units.at(1).FactorFromBase, "0.001");
+    ASSERT_EQ(ProgramCatalogue().at(0).Units.at(0).Name, "Meter (m)");
+    ASSERT_EQ(ProgramCatalogue()[0].Units.at(1).FactorFromBase, "0.001");
     const std::string digits(MaximumLength, '7');
     Value()->clear();
     QApplication::clipboard()->setText(QString::fromStdString(digits));
     Value()->paste();
-    ASSERT_EQ(WholeValues(window_->Results()).size(), window_->Catalogue()[0].Units.size());
+    ASSERT_EQ(WholeValues(window_->Results()).size(), ProgramCatalogue()[0].Units.size());
     EXPECT_EQ(WholeValues(window_->Results())[0], digits);
     EXPECT_EQ(WholeValues(window_->Results())[1], digits.substr(3) + ".777");
     // The display groups the integer part: 32,767 digits and 10,922 separators.

@@ -1,5 +1,7 @@
 #include "converter_fixture.h"
 
+#include "catalogue/catalogue_reader.h"
+
 #include <QDir>
 #include <QFile>
 
@@ -39,10 +41,31 @@ void ConverterFixture::InstallShippedData(const std::string& relativeDir) const 
                               std::filesystem::copy_options::overwrite_existing);
 }
 
-TFrmConvert& ConverterFixture::Open() {
-    FrmConvertServices services;
+std::string ConverterFixture::ProgramDir() const {
+    return QDir(dir_.path()).absolutePath().toStdString() + "/" + programFolder_;
+}
+
+QObject* ConverterFixture::Component(std::string_view name) const {
+    if (name.empty()) {
+        return window_.get();
+    }
+    const QString wanted = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+    for (QObject* child : window_->findChildren<QObject*>()) {
+        if (child->objectName().compare(wanted, Qt::CaseInsensitive) == 0) {
+            return child;
+        }
+    }
+    return nullptr;
+}
+
+UnitCatalogue ConverterFixture::ProgramCatalogue() const {
+    return ReadCatalogueFile(ProgramDir() + "Units.dat");
+}
+
+ConverterWindow& ConverterFixture::Open() {
+    ConverterWindowServices services;
     const std::string scratch = QDir(dir_.path()).absolutePath().toStdString() + "/";
-    services.ProgramDir = scratch + programFolder_;
+    services.ProgramDir = ProgramDir();
     services.UserSettingsDir = scratch + "user-settings/";
     services.ReportError = [this](const QString& message) { reported_.push_back(message); };
     services.LocaleLanguageName = [this] {
@@ -50,7 +73,7 @@ TFrmConvert& ConverterFixture::Open() {
         return localeName_;
     };
     services.OpenUrl = [this](const QString& address) { opened_.push_back(address); };
-    window_ = std::make_unique<TFrmConvert>(std::move(services));
+    window_ = std::make_unique<ConverterWindow>(std::move(services));
     return *window_;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "ui/frm_convert.h"
+#include "catalogue/unit_catalogue.h"
+#include "ui/window/converter_window.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -13,6 +14,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace mensurix::testing {
@@ -28,7 +30,14 @@ protected:
     // another folder of the scratch folder.
     void InstallShippedData(const std::string& relativeDir = "") const;
 
-    TFrmConvert& Open();
+    ConverterWindow& Open();
+    // The program folder the window was given.
+    std::string ProgramDir() const;
+    // The window's component of that name, in any letter case, as a language file addresses it;
+    // an empty name is the window itself.
+    QObject* Component(std::string_view name) const;
+    // The catalogue in the program folder, as the window reads it.
+    UnitCatalogue ProgramCatalogue() const;
     void Close();
 
     template <typename Widget> Widget* Find(const char* name) const {
@@ -51,7 +60,7 @@ protected:
     // The executable's folder inside dir_: empty for dir_ itself (a portable copy), "bin/" for
     // an installed one. The user's own settings folder is dir_'s "user-settings/".
     std::string programFolder_;
-    std::unique_ptr<TFrmConvert> window_;
+    std::unique_ptr<ConverterWindow> window_;
     std::vector<QString> reported_;
     std::vector<QString> opened_;
     std::string localeName_ = "English";

@@ -28,7 +28,7 @@ protected:
     QAction* Item(const char* name) const { return Find<QAction>(name); }
     void Apply(const std::string& lines) {
         WriteFile("test.isl", "[FrmConvert]\n" + lines);
-        window_->ApplyLanguageFile(window_->ProgramDir() + "test.isl");
+        window_->ApplyLanguageFile(ProgramDir() + "test.isl");
     }
 };
 
@@ -176,7 +176,7 @@ TEST_F(Language, MenuOpensBelowTheLabel) {
     Open();
     window_->show();
     window_->move(123, 77);
-    window_->Label28Click();
+    window_->OpenLanguageMenu();
     auto* menu = Find<QMenu>("PopupMenuView");
     const auto* label = Find<QLabel>("Label28");
     EXPECT_TRUE(menu->isVisible());

@@ -1,10 +1,11 @@
 #include "converter_fixture.h"
 
-#include "ui/property_registry.h"
-#include "ui/t_input_length_limit.h"
+#include "ui/language/property_registry.h"
+#include "ui/widgets/t_input_length_limit.h"
 
 #include <QAction>
 #include <QLabel>
+#include <QLineEdit>
 
 namespace mensurix::testing {
 namespace {
@@ -15,7 +16,6 @@ protected:
         WriteFile("Units.dat", "[Length]\n*Meter=1|1\nKilometer=0.001|1000\n");
         Open();
     }
-    QObject* Component(const char* name) const { return window_->Components().Find(name); }
 };
 
 TEST_F(PropertyRegistry, KindsByComponent) {
@@ -50,9 +50,14 @@ TEST_F(PropertyRegistry, KindsByComponent) {
         ASSERT_NE(component, nullptr);
         EXPECT_EQ(KindOfProperty(component, row.property), row.kind);
     }
-    EXPECT_EQ(Component("FrmConvert"), nullptr);
-    EXPECT_EQ(Component("qt_spinbox_lineedit"), nullptr);
-    EXPECT_EQ(Component("label28"), Find<QLabel>("Label28"));
+    // A language file finds components in any letter case, but neither the window by its own
+    // name nor Qt's inner children.
+    WriteFile("names.isl", "[FrmConvert]\nFrmConvert.Caption=own name\n"
+                           "qt_spinbox_lineedit.Hint=inner\nlabel28.Caption=any case\n");
+    window_->ApplyLanguageFile(ProgramDir() + "names.isl");
+    EXPECT_NE(window_->windowTitle(), "own name");
+    EXPECT_NE(Find<QLineEdit>("qt_spinbox_lineedit")->toolTip(), "inner");
+    EXPECT_EQ(Find<QLabel>("Label28")->text(), "any case");
 }
 
 TEST_F(PropertyRegistry, IntegerValues) {

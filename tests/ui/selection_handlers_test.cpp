@@ -135,7 +135,7 @@ TEST_F(SelectionHandlers, UnitNamesAreWrittenOnlyWhenTheyDiffer) {
 
 TEST_F(SelectionHandlers, NoCategorySelected) {
     Units()->setCurrentIndex(-1);
-    window_->ComboBoxUnitsChange();
+    window_->CategoryChanged();
     EXPECT_EQ(Heading(), "    ");
     EXPECT_EQ(From()->count(), 0);
     EXPECT_EQ(Column(0), QStringList({"Meter", "Kilometer", "Centimeter"}));

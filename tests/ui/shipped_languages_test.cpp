@@ -2,7 +2,7 @@
 
 #include "localisation/component_line.h"
 #include "localisation/language_file.h"
-#include "ui/property_registry.h"
+#include "ui/language/property_registry.h"
 
 #include <QAction>
 #include <QLabel>
@@ -35,7 +35,7 @@ const std::set<std::string> TextTargets = {
 TEST_F(ShippedLanguages, EveryLineAppliesAndEveryTextIsGiven) {
     for (const auto& language : LanguageFiles) {
         SCOPED_TRACE(language);
-        const std::string path = window_->ProgramDir() + "Languages/" + language + ".isl";
+        const std::string path = ProgramDir() + "Languages/" + language + ".isl";
         const auto messages = ReadLanguageMessages(path);
         EXPECT_NE(messages.Homepage.find("%1"), std::string::npos);
         EXPECT_NE(messages.CopyRight.find("%1"), std::string::npos);
@@ -44,7 +44,7 @@ TEST_F(ShippedLanguages, EveryLineAppliesAndEveryTextIsGiven) {
         for (const auto& text : ReadComponentSection(path)) {
             SCOPED_TRACE(text);
             const ComponentLine line = CutComponentLine(text);
-            QObject* component = window_->Components().Find(line.Component);
+            QObject* component = Component(line.Component);
             ASSERT_NE(component, nullptr);
             EXPECT_NE(KindOfProperty(component, line.Property), PropertyKind::Other);
             EXPECT_NO_THROW(SetPropertyByName(component, line.Property, line.Value));
@@ -56,11 +56,12 @@ TEST_F(ShippedLanguages, EveryLineAppliesAndEveryTextIsGiven) {
 }
 
 TEST_F(ShippedLanguages, OneCategoryNamePerCatalogueCategoryInOrder) {
-    const auto categories = window_->Catalogue().size();
+    const UnitCatalogue catalogue = ProgramCatalogue();
+    const auto categories = catalogue.size();
     ASSERT_GT(categories, 0U);
     for (const auto& language : LanguageFiles) {
         SCOPED_TRACE(language);
-        const std::string path = window_->ProgramDir() + "Languages/" + language + ".isl";
+        const std::string path = ProgramDir() + "Languages/" + language + ".isl";
         for (const auto& text : ReadComponentSection(path)) {
             const ComponentLine line = CutComponentLine(text);
             if (line.Component == "ComboBoxUnits") {
@@ -68,7 +69,7 @@ TEST_F(ShippedLanguages, OneCategoryNamePerCatalogueCategoryInOrder) {
                 EXPECT_EQ(names.size(), categories);
                 if (language == "English") {
                     for (std::size_t i = 0; i < names.size() && i < categories; ++i) {
-                        EXPECT_EQ(names[i], window_->Catalogue()[i].Name);
+                        EXPECT_EQ(names[i], catalogue[i].Name);
                     }
                 }
             }

@@ -35,7 +35,7 @@ TEST_F(ShippedTextWidth, EveryCategoryNameFitsTheClosedListInEveryLanguage) {
     ASSERT_GT(available, 0);
     for (int language = 0; language < 5; ++language) {
         window_->SwitchLanguage(language);
-        ASSERT_EQ(Units()->count(), static_cast<int>(window_->Catalogue().size()));
+        ASSERT_EQ(Units()->count(), static_cast<int>(ProgramCatalogue().size()));
         for (int i = 0; i < Units()->count(); ++i) {
             const QString name = Units()->itemText(i);
             EXPECT_LE(Units()->fontMetrics().horizontalAdvance(name), available)
@@ -58,8 +58,9 @@ TEST_F(ShippedTextWidth, EveryUnitNameIsUtf8AndFitsTheUnitColumnInEveryLanguage)
     const int available = UnitColumnTextWidth(header);
     ASSERT_GT(available, 0);
     const QFontMetrics metrics(header->font());
+    const UnitCatalogue catalogue = ProgramCatalogue();
     for (int category = 0; category < Units()->count(); ++category) {
-        const auto& units = window_->Catalogue()[static_cast<std::size_t>(category)].Units;
+        const auto& units = catalogue[static_cast<std::size_t>(category)].Units;
         for (const auto& unit : units) {
             const QString name =
                 QString::fromUtf8(unit.Name.data(), static_cast<qsizetype>(unit.Name.size()));

@@ -1,5 +1,7 @@
 #include "converter_fixture.h"
 
+#include "../window_shadow.h"
+
 #include "ui/shadow/owner_shadow_shape.h"
 #include "ui/shadow/shadow_image_draw.h"
 
@@ -17,11 +19,11 @@ TEST_F(StartUp, MissingCatalogueIsReportedOnceAndTheWindowStillOpens) {
     Open();
     ASSERT_EQ(reported_.size(), 1U);
     const QString expected =
-        "Cannot open file \"" + QString::fromStdString(window_->ProgramDir()) + "Units.dat\". ";
+        "Cannot open file \"" + QString::fromStdString(ProgramDir()) + "Units.dat\". ";
     EXPECT_TRUE(reported_[0].startsWith(expected)) << reported_[0].toStdString();
     EXPECT_TRUE(reported_[0].endsWith('.'));
     EXPECT_EQ(Units()->count(), 0);
-    EXPECT_NE(window_->Shadow(), nullptr);
+    EXPECT_NE(WindowShadow(), nullptr);
     EXPECT_FALSE(window_->mask().isEmpty());
     // The steps after the catalogue did not run: no language applied, the design texts stand.
     EXPECT_TRUE(Find<QLabel>("Label28")->isHidden());
@@ -67,7 +69,7 @@ TEST_F(StartUp, InstalledCopyFindsItsDataAndKeepsTheSettingsInTheUserFolder) {
     InstallShippedData("share/mensurix/");
     Open();
     EXPECT_TRUE(reported_.empty());
-    EXPECT_EQ(window_->ProgramDir(), dir_.path().toStdString() + "/bin/");
+    EXPECT_EQ(ProgramDir(), dir_.path().toStdString() + "/bin/");
     EXPECT_GT(Units()->count(), 10);
     EXPECT_FALSE(Find<QLabel>("Label6")->text().isEmpty());
     Digits()->setValue(3);
@@ -119,7 +121,7 @@ TEST_F(StartUp, ShutDownWritesTheSettingsOnce) {
     Open();
     Choose(Units(), 1);
     Digits()->setValue(3);
-    window_->FormDestroy();
+    window_->ShutDown();
     const std::string written = ReadFile("options.ini");
     EXPECT_NE(written.find("Class=1"), std::string::npos) << written;
     WriteFile("options.ini", "untouched");

@@ -1,5 +1,5 @@
-#include "ui/exact_value_tip.h"
 #include "ui/text_bytes.h"
+#include "ui/window/exact_value_tip.h"
 
 #include <gtest/gtest.h>
 

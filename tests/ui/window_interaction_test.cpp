@@ -1,13 +1,15 @@
 #include "converter_fixture.h"
 
+#include "../window_shadow.h"
+
+#include "ui/language/property_registry.h"
 #include "ui/program_identity.h"
-#include "ui/property_registry.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QHelpEvent>
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QImage>
 #include <QLabel>
 #include <QMenu>
@@ -66,9 +68,9 @@ TEST_F(WindowInteraction, FrameAndSize) {
 }
 
 TEST_F(WindowInteraction, TabOrderSkipsTheHiddenEditBox) {
-    const QStringList expected = {"ComboBoxUnits", "SpinEditDec", "CheckBoxDouHao",
-                                  "ComboBoxFrom",  "EditValue",   "StringGridUnit",
-                                  "BtnSysMinSize", "BtnSysClose", "Label28",
+    const QStringList expected = {"ComboBoxUnits", "SpinEditDec",  "CheckBoxDouHao",
+                                  "ComboBoxFrom",  "EditValue",    "StringGridUnit",
+                                  "BtnSysMinSize", "BtnSysClose",  "Label28",
                                   "EditSearch",    "ComboBoxUnits"};
     EXPECT_EQ(QApplication::focusWidget(), From());
     Units()->setFocus();
@@ -98,7 +100,7 @@ TEST_F(WindowInteraction, RightClickOpensTheMenuOnlyOnResults) {
     EXPECT_FALSE(CopyMenu()->isVisible());
     QTest::mouseClick(Grid()->viewport(), Qt::RightButton, {}, CellCentre(1, 2));
     EXPECT_TRUE(CopyMenu()->isVisible());
-    EXPECT_EQ(window_->PopupCell(), QPoint(1, 2));
+    EXPECT_EQ(QPoint(Grid()->currentColumn(), Grid()->currentRow()), QPoint(1, 2));
     ASSERT_EQ(Grid()->selectedItems().size(), 1);
     EXPECT_EQ(Grid()->selectedItems()[0]->row(), 2);
     // At the cursor; the menu may step aside by a few pixels so as not to open under it.
@@ -109,12 +111,12 @@ TEST_F(WindowInteraction, RightClickOpensTheMenuOnlyOnResults) {
 TEST_F(WindowInteraction, CopyTakesTheDisplayedText) {
     Value()->setText("1234.5");
     QTest::mouseClick(Grid()->viewport(), Qt::RightButton, {}, CellCentre(1, 2));
-    window_->PM_CopyClick();
+    window_->CopyShownValue();
     EXPECT_EQ(QApplication::clipboard()->text(), "1,234,500");
     Separators()->setChecked(false);
     Digits()->setValue(0);
     QTest::mouseClick(Grid()->viewport(), Qt::RightButton, {}, CellCentre(1, 1));
-    window_->PM_CopyClick();
+    window_->CopyShownValue();
     EXPECT_EQ(QApplication::clipboard()->text(), "1");
 }
 
@@ -181,11 +183,11 @@ TEST_F(WindowInteraction, ExactValueTipWhereDigitsAreDroppedOrCut) {
 TEST_F(WindowInteraction, EmptyCellLeavesTheClipboardAlone) {
     QApplication::clipboard()->setText("before");
     QTest::mouseClick(Grid()->viewport(), Qt::RightButton, {}, CellCentre(1, 3));
-    window_->PM_CopyClick();
+    window_->CopyShownValue();
     EXPECT_EQ(QApplication::clipboard()->text(), "before");
     Value()->setText("abc");
     QTest::mouseClick(Grid()->viewport(), Qt::RightButton, {}, CellCentre(1, 0));
-    window_->PM_CopyClick();
+    window_->CopyShownValue();
     EXPECT_EQ(QApplication::clipboard()->text(), "before");
 }
 
@@ -201,7 +203,7 @@ TEST_F(WindowInteraction, UnitNamesStayWhateverHappensToTheResults) {
          [&] {
              QTest::mouseClick(Grid()->viewport(), Qt::RightButton, {}, CellCentre(1, 1));
              CopyMenu()->close();
-             window_->PM_CopyClick();
+             window_->CopyShownValue();
          }},
         {"click on a result",
          [&] { QTest::mouseClick(Grid()->viewport(), Qt::LeftButton, {}, CellCentre(1, 2)); }},
@@ -267,10 +269,10 @@ TEST_F(WindowInteraction, HomepageOpensOnlyWebAddresses) {
 }
 
 TEST_F(WindowInteraction, CloseButtonEndsAndShadowGoes) {
-    EXPECT_NE(window_->Shadow(), nullptr);
+    EXPECT_NE(WindowShadow(), nullptr);
     QTest::mouseClick(Find<QWidget>("BtnSysClose"), Qt::LeftButton);
     EXPECT_FALSE(window_->isVisible());
-    EXPECT_EQ(window_->Shadow(), nullptr);
+    EXPECT_EQ(WindowShadow(), nullptr);
 }
 
 } // namespace

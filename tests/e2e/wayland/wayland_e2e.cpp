@@ -3,8 +3,8 @@
 // to the compositor's clipboard (read back by another client, wl-paste) and closes with its close
 // button. A Wayland client cannot place a window of its own, so the halo stays hidden there.
 
-#include "ui/frm_convert.h"
-#include "ui/shadow/form_shadow.h"
+#include "../../window_shadow.h"
+#include "ui/window/converter_window.h"
 
 #include <QAction>
 #include <QDir>
@@ -92,14 +92,14 @@ TEST(WaylandSession, OpensConvertsCopiesAndCloses) {
     QTemporaryDir dir;
     std::filesystem::copy(MENSURIX_DATA_DIR, dir.path().toStdString(),
                           std::filesystem::copy_options::recursive);
-    FrmConvertServices services;
+    ConverterWindowServices services;
     services.ProgramDir = QDir(dir.path()).absolutePath().toStdString() + "/";
     std::vector<QString> reported;
     services.ReportError = [&](const QString& message) { reported.push_back(message); };
     services.LocaleLanguageName = [] { return std::string("English"); };
     services.OpenUrl = [](const QString&) {};
     {
-        TFrmConvert window(std::move(services));
+        ConverterWindow window(std::move(services));
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
         EXPECT_TRUE(reported.empty());
@@ -126,13 +126,13 @@ TEST(WaylandSession, OpensConvertsCopiesAndCloses) {
         EXPECT_TRUE(QTest::qWaitFor([&] { return !menu->isVisible(); }, Patience));
         EXPECT_EQ(Output("wl-paste", {"--no-newline"}), "1,234,500");
 
-        ASSERT_NE(window.Shadow(), nullptr);
-        EXPECT_FALSE(window.Shadow()->isVisible());
+        ASSERT_NE(WindowShadow(), nullptr);
+        EXPECT_FALSE(WindowShadow()->isVisible());
 
         const QWidget* close = window.findChild<QWidget*>("BtnSysClose");
         ASSERT_TRUE(seat.Click(*close, close->rect().center(), 1));
         EXPECT_TRUE(QTest::qWaitFor([&] { return !window.isVisible(); }, Patience));
-        EXPECT_EQ(window.Shadow(), nullptr);
+        EXPECT_EQ(WindowShadow(), nullptr);
     }
     EXPECT_TRUE(QFile::exists(dir.filePath("options.ini")));
 }

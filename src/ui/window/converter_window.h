@@ -6,14 +6,17 @@
 #include "localisation/language_file.h"
 #include "localisation/unit_names.h"
 #include "settings/settings.h"
-#include "ui/component_lookup.h"
-#include "ui/frm_convert_services.h"
+#include "ui/language/component_lookup.h"
+#include "ui/language/property_registry.h"
+#include "ui/window/converter_window_services.h"
 
 #include <QPoint>
 #include <QSize>
 #include <QStringList>
 #include <QWidget>
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -44,26 +47,26 @@ class TUrlLabel;
 // The converter's only window. Its components carry the names that language files address;
 // the handlers are thin: the arithmetic, the catalogue, the settings and the language files are
 // read by the Qt-free core.
-class TFrmConvert : public QWidget {
+class ConverterWindow : public QWidget, public DesignedWindow {
     Q_OBJECT
 public:
     // The window's designed client size; it is never made smaller.
-    static constexpr QSize DesignedSize{610, 450};
+    static constexpr QSize DesignedClientSize{610, 450};
 
-    explicit TFrmConvert(FrmConvertServices services = DefaultServices());
-    ~TFrmConvert() override;
+    explicit ConverterWindow(ConverterWindowServices services = DefaultServices());
+    ~ConverterWindow() override;
 
     // Start-up and shut-down.
-    void FormCreate();
-    void FormDestroy();
+    void Start();
+    void ShutDown();
 
     // Catalogue, conversion and selection.
     void LoadCatalogue(const std::string& fileName);
     void RecalculateTable(int fractionDigits);
-    void ComboBoxUnitsChange();
-    void ComboBoxFromChange();
-    void EditValueChange();
-    void SpinEditDecChange();
+    void CategoryChanged();
+    void SourceUnitChanged();
+    void ValueChanged();
+    void FormatChanged();
 
     // Settings.
     void LoadSettings();
@@ -75,27 +78,23 @@ public:
     void ApplyLanguageFile(const std::string& path);
     void SwitchLanguage(std::uint8_t index);
     std::uint8_t DetectLanguage() const;
-    void Label28Click();
-    void PM_EnglishClick(QAction* item);
+    void OpenLanguageMenu();
+    void ChooseLanguage(QAction* item);
 
     // Window interaction.
-    void BtnSysMinSizeClick();
-    void BtnSysCloseClick();
-    void StringGridUnitMouseDown(Qt::MouseButton button, const QPoint& position);
+    void MinimizeWindow();
+    void CloseWindow();
+    void ResultTablePressed(Qt::MouseButton button, const QPoint& position);
     void OpenCopyMenu(int row, const QPoint& globalPosition);
-    void PM_CopyClick();
-    void PM_CopyExactClick();
-    void PM_CopyPlainClick();
-    void PM_CopyTableClick();
-    void RzURLLabel2Click(const QString& address);
+    void CopyShownValue();
+    void CopyExactValue();
+    void CopyWithoutSeparators();
+    void CopyTable();
+    void OpenHomepage(const QString& address);
 
-    const std::string& ProgramDir() const { return programDir_; }
     const std::vector<ConvertedValue>& Results() const { return results_; }
-    const UnitCatalogue& Catalogue() const { return unitCatalogue_; }
     std::uint8_t CurrentLanguage() const { return currentLanguage_; }
-    TFormShadow* Shadow() const { return shadow_; }
-    QPoint PopupCell() const { return {popupCellCol_, popupCellRow_}; }
-    const ComponentList& Components() const { return components_; }
+    QSize DesignedSize() const override { return DesignedClientSize; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -104,7 +103,15 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // A component and the name language files address it by.
+    struct NamedComponent {
+        const char* name;
+        QObject* component;
+    };
+    static constexpr std::size_t ComponentCount = 34;
+
     void CreateComponents();
+    std::array<NamedComponent, ComponentCount> NamedComponents() const;
     void ConnectHandlers();
     bool KeyboardEvent(QObject* watched, QEvent* event);
     bool StartValueWith(const QKeyEvent& key);
@@ -114,7 +121,7 @@ private:
     void SelectFoundUnit(const QModelIndex& found);
     void SelectFirstFoundUnit();
     void ApplyWindowRegion();
-    void WMShowWindow(bool shown);
+    void ShowShadow(bool shown);
     void ReportError(const std::exception& error) const;
     void ShowCategoryCaption();
     QString CellText(int column, int row) const;
@@ -122,50 +129,50 @@ private:
     void WriteUnitName(int row);
     void WriteResults(int fractionDigits);
     void ShowStatus(const QString& message);
-    bool Label5MouseEvent(QEvent* event);
+    bool DragWindow(QEvent* event);
     void CopyToClipboard(const QString& text) const;
     bool ShowExactValueTip(const QHelpEvent* event);
     bool CellIsCut(int row) const;
-    void EditValueInputRejected();
+    void ExplainRejectedInput();
 
-    FrmConvertServices services_;
+    ConverterWindowServices services_;
 
     // Components, in the order the form declares them.
-    QComboBox* ComboBoxUnits = nullptr;
-    QComboBox* ComboBoxFrom = nullptr;
-    QTableWidget* StringGridUnit = nullptr;
-    QLineEdit* EditValue = nullptr;
-    QSpinBox* SpinEditDec = nullptr;
-    QCheckBox* CheckBoxDouHao = nullptr;
-    TLabel* Label1 = nullptr;
-    QLabel* FS = nullptr;
-    TImageButton* BtnSysMinSize = nullptr;
-    TImageButton* BtnSysClose = nullptr;
-    TLabel* Label2 = nullptr;
-    TLabel* Label3 = nullptr;
-    TSeparator* RzSeparator1 = nullptr;
-    TLabel* RzLabel1 = nullptr;
-    TLabel* Label4 = nullptr;
-    TLabel* Label5 = nullptr;
-    TUrlLabel* RzURLLabel2 = nullptr;
-    TLabel* Label6 = nullptr;
-    TLabel* Label7 = nullptr;
-    TLabel* LabelStatus = nullptr;
-    QMenu* PopupMenu1 = nullptr;
-    QAction* PM_Copy = nullptr;
-    QAction* PM_CopyExact = nullptr;
-    QAction* PM_CopyPlain = nullptr;
-    QAction* PM_CopyTable = nullptr;
-    QLineEdit* EditClipboard = nullptr; // no parent: a hidden helper that no reader should see
-    TLabel* Label28 = nullptr;
-    QMenu* PopupMenuView = nullptr;
-    QActionGroup* LanguageGroup = nullptr;
-    QAction* PM_English = nullptr;
-    QAction* PM_Spanish = nullptr;
-    QAction* PM_German = nullptr;
-    QAction* PM_Italian = nullptr;
-    QAction* PM_French = nullptr;
-    QLineEdit* EditSearch = nullptr;
+    QComboBox* categoryList_ = nullptr;
+    QComboBox* sourceUnitList_ = nullptr;
+    QTableWidget* resultTable_ = nullptr;
+    QLineEdit* valueBox_ = nullptr;
+    QSpinBox* digitsBox_ = nullptr;
+    QCheckBox* separatorsBox_ = nullptr;
+    TLabel* digitsLabel_ = nullptr;
+    QLabel* background_ = nullptr;
+    TImageButton* minimizeButton_ = nullptr;
+    TImageButton* closeButton_ = nullptr;
+    TLabel* categoryLabel_ = nullptr;
+    TLabel* sourceUnitLabel_ = nullptr;
+    TSeparator* headingSeparator_ = nullptr;
+    TLabel* categoryHeading_ = nullptr;
+    TLabel* resultLabel_ = nullptr;
+    TLabel* captionStrip_ = nullptr;
+    TUrlLabel* homepageLink_ = nullptr;
+    TLabel* copyrightLabel_ = nullptr;
+    TLabel* titleLabel_ = nullptr;
+    TLabel* statusLabel_ = nullptr;
+    QMenu* copyMenu_ = nullptr;
+    QAction* copyItem_ = nullptr;
+    QAction* copyExactItem_ = nullptr;
+    QAction* copyPlainItem_ = nullptr;
+    QAction* copyTableItem_ = nullptr;
+    QLineEdit* clipboardBox_ = nullptr; // no parent: a hidden helper that no reader should see
+    TLabel* languageLabel_ = nullptr;
+    QMenu* languageMenu_ = nullptr;
+    QActionGroup* languageGroup_ = nullptr;
+    QAction* englishItem_ = nullptr;
+    QAction* spanishItem_ = nullptr;
+    QAction* germanItem_ = nullptr;
+    QAction* italianItem_ = nullptr;
+    QAction* frenchItem_ = nullptr;
+    QLineEdit* searchBox_ = nullptr;
     QStandardItemModel* unitSearchModel_ = nullptr; // every unit as "Name (symbol) - Category"
     QCompleter* unitSearch_ = nullptr;
 
@@ -177,7 +184,6 @@ private:
     TFormShadow* shadow_ = nullptr;
     std::int32_t popupCellCol_ = 0;
     std::int32_t popupCellRow_ = 0;
-    std::string programDir_;
     std::string dataDir_;     // Units.dat and Languages/
     std::string settingsDir_; // options.ini
     // Nothing is known before the settings are read; the user's own changes become known.

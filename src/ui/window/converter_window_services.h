@@ -8,7 +8,7 @@
 namespace mensurix {
 
 // What the main window takes from its surroundings; tests replace any of them.
-struct FrmConvertServices {
+struct ConverterWindowServices {
     // The executable's folder, with a trailing separator; empty for the running executable's.
     // The data and the settings are looked for from there.
     std::string ProgramDir;
@@ -23,6 +23,6 @@ struct FrmConvertServices {
 };
 
 // The services of a real run: message boxes, the system locale, the desktop's browser.
-FrmConvertServices DefaultServices();
+ConverterWindowServices DefaultServices();
 
 } // namespace mensurix

@@ -1,4 +1,4 @@
-#include "ui/t_image_button.h"
+#include "ui/widgets/t_image_button.h"
 
 #include "ui/load_picture.h"
 
@@ -6,11 +6,9 @@
 
 namespace mensurix {
 
-TImageButton::TImageButton(const QString& name, QWidget* parent, const QString& normalImage,
-                           const QString& hoverImage)
+TImageButton::TImageButton(QWidget* parent, const QString& normalImage, const QString& hoverImage)
     : QAbstractButton(parent), normal_(LoadPicture(normalImage, "png")),
       hover_(LoadPicture(hoverImage, "png")) {
-    setObjectName(name);
     setFocusPolicy(Qt::TabFocus);
 }
 

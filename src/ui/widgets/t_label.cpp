@@ -1,10 +1,8 @@
-#include "ui/t_label.h"
+#include "ui/widgets/t_label.h"
 
 namespace mensurix {
 
-TLabel::TLabel(const QString& name, QWidget* parent, Sizing sizing)
-    : QLabel(parent), sizing_(sizing) {
-    setObjectName(name);
+TLabel::TLabel(QWidget* parent, Sizing sizing) : QLabel(parent), sizing_(sizing) {
     setTextFormat(Qt::PlainText);
 }
 

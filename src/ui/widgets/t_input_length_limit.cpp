@@ -1,4 +1,4 @@
-#include "ui/t_input_length_limit.h"
+#include "ui/widgets/t_input_length_limit.h"
 
 #include <QLineEdit>
 

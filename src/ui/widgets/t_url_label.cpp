@@ -1,12 +1,11 @@
-#include "ui/t_url_label.h"
+#include "ui/widgets/t_url_label.h"
 
 #include <QMouseEvent>
 #include <QUrl>
 
 namespace mensurix {
 
-TUrlLabel::TUrlLabel(const QString& name, QWidget* parent)
-    : TLabel(name, parent, Sizing::AutoWidth) {
+TUrlLabel::TUrlLabel(QWidget* parent) : TLabel(parent, Sizing::AutoWidth) {
     setCursor(Qt::PointingHandCursor);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/t_label.h"
+#include "ui/widgets/t_label.h"
 
 namespace mensurix {
 
@@ -10,9 +10,8 @@ namespace mensurix {
 class TUrlLabel : public TLabel {
     Q_OBJECT
 public:
-    TUrlLabel(const QString& name, QWidget* parent);
+    explicit TUrlLabel(QWidget* parent);
 
-    QString Url() const { return url_; }
     void SetUrl(const QString& url) { url_ = url; }
 
     // The address a click opens, or an empty text when it opens nothing.

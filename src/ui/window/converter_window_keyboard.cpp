@@ -1,6 +1,6 @@
-#include "ui/frm_convert.h"
+#include "ui/window/converter_window.h"
 
-#include "ui/t_label.h"
+#include "ui/widgets/t_label.h"
 
 #include <QComboBox>
 #include <QContextMenuEvent>
@@ -37,13 +37,13 @@ void SetUnderlined(QWidget& widget, bool underlined) {
 // The keys the window adds to its controls' own: a value typed on a unit list goes to the value
 // box, the menu key opens the copy menu on the current cell, and the language link opens its
 // menu from the keyboard and shows its focus.
-bool TFrmConvert::KeyboardEvent(QObject* watched, QEvent* event) {
+bool ConverterWindow::KeyboardEvent(QObject* watched, QEvent* event) {
     const bool isKey = event->type() == QEvent::KeyPress;
     const auto* key = isKey ? static_cast<const QKeyEvent*>(event) : nullptr;
-    if ((watched == ComboBoxFrom || watched == ComboBoxUnits) && key != nullptr) {
+    if ((watched == sourceUnitList_ || watched == categoryList_) && key != nullptr) {
         return StartValueWith(*key);
     }
-    if (watched == StringGridUnit) {
+    if (watched == resultTable_) {
         if ((key != nullptr && IsMenuKey(*key)) ||
             (event->type() == QEvent::ContextMenu &&
              static_cast<QContextMenuEvent*>(event)->reason() != QContextMenuEvent::Mouse)) {
@@ -52,40 +52,40 @@ bool TFrmConvert::KeyboardEvent(QObject* watched, QEvent* event) {
         }
         return false;
     }
-    if (watched == Label28) {
+    if (watched == languageLabel_) {
         if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
-            SetUnderlined(*Label28, event->type() == QEvent::FocusIn);
+            SetUnderlined(*languageLabel_, event->type() == QEvent::FocusIn);
             return false;
         }
         if (key != nullptr &&
             (IsMenuKey(*key) || key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter ||
              key->key() == Qt::Key_Space || key->key() == Qt::Key_Down)) {
-            Label28Click();
+            OpenLanguageMenu();
             return true;
         }
     }
     return false;
 }
 
-bool TFrmConvert::StartValueWith(const QKeyEvent& key) {
+bool ConverterWindow::StartValueWith(const QKeyEvent& key) {
     if ((key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0 ||
         !BeginsAValue(key.text())) {
         return false;
     }
-    EditValue->setFocus(Qt::ShortcutFocusReason);
-    EditValue->selectAll();
-    EditValue->insert(key.text());
+    valueBox_->setFocus(Qt::ShortcutFocusReason);
+    valueBox_->selectAll();
+    valueBox_->insert(key.text());
     return true;
 }
 
-void TFrmConvert::OpenCopyMenuAtCurrentCell() {
+void ConverterWindow::OpenCopyMenuAtCurrentCell() {
     if (results_.empty()) {
         return;
     }
-    const int row = qMax(0, StringGridUnit->currentRow());
-    StringGridUnit->scrollToItem(StringGridUnit->item(row, 1));
-    const QRect cell = StringGridUnit->visualItemRect(StringGridUnit->item(row, 1));
-    OpenCopyMenu(row, StringGridUnit->viewport()->mapToGlobal(cell.center()));
+    const int row = qMax(0, resultTable_->currentRow());
+    resultTable_->scrollToItem(resultTable_->item(row, 1));
+    const QRect cell = resultTable_->visualItemRect(resultTable_->item(row, 1));
+    OpenCopyMenu(row, resultTable_->viewport()->mapToGlobal(cell.center()));
 }
 
 } // namespace mensurix

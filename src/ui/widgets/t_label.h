@@ -12,7 +12,7 @@ class TLabel : public QLabel {
 public:
     enum class Sizing { Fixed, AutoWidth };
 
-    TLabel(const QString& name, QWidget* parent, Sizing sizing);
+    TLabel(QWidget* parent, Sizing sizing);
 
     void SetCaption(const QString& caption);
 

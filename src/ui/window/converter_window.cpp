@@ -1,7 +1,7 @@
-#include "ui/frm_convert.h"
+#include "ui/window/converter_window.h"
 
+#include "halo/shadow_color.h"
 #include "localisation/language_choice.h"
-
 #include "locations/data_directory.h"
 #include "locations/program_dir.h"
 #include "locations/settings_directory.h"
@@ -10,7 +10,7 @@
 #include "ui/program_identity.h"
 #include "ui/shadow/form_shadow.h"
 #include "ui/shadow/window_shape.h"
-#include "ui/t_label.h"
+#include "ui/widgets/t_label.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -27,44 +27,44 @@
 namespace mensurix {
 namespace {
 
-// The drop shadow's steel blue, as a 00BBGGRR colour value.
-constexpr std::uint32_t ShadowColorRef = 10582346;
 constexpr int ResultColumnWidth = 316;
 
 } // namespace
 
-TFrmConvert::TFrmConvert(FrmConvertServices services) : services_(std::move(services)) {
+ConverterWindow::ConverterWindow(ConverterWindowServices services)
+    : services_(std::move(services)) {
     CreateComponents();
     ConnectHandlers();
     new FixedWindowHints(*this);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         move(screen->availableGeometry().center() - rect().center());
     }
-    FormCreate();
+    Start();
 }
 
-TFrmConvert::~TFrmConvert() {
-    FormDestroy();
+ConverterWindow::~ConverterWindow() {
+    ShutDown();
     delete shadow_;
-    delete EditClipboard;
+    delete clipboardBox_;
 }
 
-void TFrmConvert::FormCreate() {
+void ConverterWindow::Start() {
     try {
         QGuiApplication::setApplicationDisplayName(ApplicationTitle);
-        Label7->SetCaption(ApplicationTitle);
+        titleLabel_->SetCaption(ApplicationTitle);
         setAccessibleName(ApplicationTitle);
-        programDir_ = services_.ProgramDir.empty() ? GetProgramDir() : services_.ProgramDir;
-        dataDir_ = FindDataDirectory(programDir_);
-        settingsDir_ = FindSettingsDirectory(programDir_, services_.UserSettingsDir.empty()
-                                                              ? UserSettingsDirectory()
-                                                              : services_.UserSettingsDir);
-        StringGridUnit->setColumnWidth(1, ResultColumnWidth);
+        const std::string programDir =
+            services_.ProgramDir.empty() ? GetProgramDir() : services_.ProgramDir;
+        dataDir_ = FindDataDirectory(programDir);
+        settingsDir_ = FindSettingsDirectory(programDir, services_.UserSettingsDir.empty()
+                                                             ? UserSettingsDirectory()
+                                                             : services_.UserSettingsDir);
+        resultTable_->setColumnWidth(1, ResultColumnWidth);
         results_.clear();
         ApplyWindowRegion();
         shadow_ = new TFormShadow();
         shadow_->SetOwnerForm(this);
-        shadow_->SetShadowColor(ShadowColorRef);
+        shadow_->SetShadowColor(MainWindowShadowColor);
         LoadCatalogue(dataDir_ + "Units.dat");
         LoadSettings();
         if (currentLanguage_ == LanguageNotChosen) {
@@ -76,7 +76,7 @@ void TFrmConvert::FormCreate() {
     }
 }
 
-void TFrmConvert::FormDestroy() {
+void ConverterWindow::ShutDown() {
     if (destroyed_) {
         return;
     }
@@ -91,13 +91,14 @@ void TFrmConvert::FormDestroy() {
     }
 }
 
-void TFrmConvert::ApplyWindowRegion() {
-    setMask(RoundRectRegion(FS->x() + 1, FS->y() + 1, FS->x() + FS->width(), FS->y() + FS->height(),
-                            9, 9));
+void ConverterWindow::ApplyWindowRegion() {
+    setMask(RoundRectRegion(background_->x() + 1, background_->y() + 1,
+                            background_->x() + background_->width(),
+                            background_->y() + background_->height(), 9, 9));
     winId();
 }
 
-void TFrmConvert::ReportError(const std::exception& error) const {
+void ConverterWindow::ReportError(const std::exception& error) const {
     QString message = QString::fromUtf8(error.what());
     // Like the framework's error box: a full stop after a message that does not end in one.
     if (!message.isEmpty() && message.back() > QLatin1Char('.')) {
@@ -106,27 +107,27 @@ void TFrmConvert::ReportError(const std::exception& error) const {
     services_.ReportError(message);
 }
 
-void TFrmConvert::showEvent(QShowEvent* event) {
-    ComboBoxFrom->setFocus();
+void ConverterWindow::showEvent(QShowEvent* event) {
+    sourceUnitList_->setFocus();
     // The show event comes before the window system is asked to show the window; a halo shown
     // from here would be mapped, and drawn, before the window it belongs to.
     QMetaObject::invokeMethod(
-        this, [this] { WMShowWindow(isVisible()); }, Qt::QueuedConnection);
+        this, [this] { ShowShadow(isVisible()); }, Qt::QueuedConnection);
     QWidget::showEvent(event);
 }
 
-void TFrmConvert::hideEvent(QHideEvent* event) {
-    WMShowWindow(false);
+void ConverterWindow::hideEvent(QHideEvent* event) {
+    ShowShadow(false);
     QWidget::hideEvent(event);
 }
 
-void TFrmConvert::WMShowWindow(bool shown) {
+void ConverterWindow::ShowShadow(bool shown) {
     if (shadow_ != nullptr) {
         shadow_->SetShadowVisible(shown);
     }
 }
 
-void TFrmConvert::closeEvent(QCloseEvent* event) {
+void ConverterWindow::closeEvent(QCloseEvent* event) {
     delete shadow_;
     shadow_ = nullptr;
     QWidget::closeEvent(event);

@@ -1,4 +1,4 @@
-#include "ui/frm_convert.h"
+#include "ui/window/converter_window.h"
 
 #include "files/make_directories.h"
 #include "settings/settings_file.h"
@@ -11,26 +11,26 @@
 
 namespace mensurix {
 
-void TFrmConvert::LoadSettings() {
+void ConverterWindow::LoadSettings() {
     const Settings settings = ReadSettings(settingsDir_ + "options.ini", currentLanguage_);
     settingsInFile_ = settings;
     // The file, or the defaults of a missing one, gave every value.
     settingsKnown_ = SettingsKnown{};
     currentLanguage_ = settings.Language;
-    SpinEditDec->setValue(settings.Digits);
-    CheckBoxDouHao->setChecked(settings.Separators);
-    const bool inList = settings.Class >= 0 && settings.Class < ComboBoxUnits->count();
-    ComboBoxUnits->setCurrentIndex(inList ? settings.Class : -1);
+    digitsBox_->setValue(settings.Digits);
+    separatorsBox_->setChecked(settings.Separators);
+    const bool inList = settings.Class >= 0 && settings.Class < categoryList_->count();
+    categoryList_->setCurrentIndex(inList ? settings.Class : -1);
     // A catalogue without the saved category (a damaged file) leaves it saved for the next run.
     settingsKnown_.Class = inList;
-    ComboBoxUnitsChange();
+    CategoryChanged();
 }
 
-void TFrmConvert::SaveSettings() {
+void ConverterWindow::SaveSettings() {
     Settings settings;
-    settings.Digits = SpinEditDec->value();
-    settings.Separators = CheckBoxDouHao->isChecked();
-    settings.Class = ComboBoxUnits->currentIndex();
+    settings.Digits = digitsBox_->value();
+    settings.Separators = separatorsBox_->isChecked();
+    settings.Class = categoryList_->currentIndex();
     settings.Language = currentLanguage_;
     if (settingsKnown_.Any()) {
         // A per-user folder is made on the first save.
@@ -42,7 +42,7 @@ void TFrmConvert::SaveSettings() {
 
 // The session may end the program without closing its window, so what a close would save is
 // saved now; the close that may still follow saves only what changes after this.
-void TFrmConvert::SaveSettingsBeforeSessionEnd() {
+void ConverterWindow::SaveSettingsBeforeSessionEnd() {
     try {
         SaveSettings();
     } catch (const std::exception& error) {

@@ -1,4 +1,4 @@
-#include "ui/frm_convert.h"
+#include "ui/window/converter_window.h"
 
 #include "ui/text_bytes.h"
 
@@ -10,7 +10,7 @@ namespace mensurix {
 
 // The units' names in the interface language, made once per language: the table, the source
 // list, the search and the copies all show them.
-void TFrmConvert::ShowUnitNames(const UnitNames& names) {
+void ConverterWindow::ShowUnitNames(const UnitNames& names) {
     unitNames_.clear();
     unitNames_.reserve(unitCatalogue_.size());
     for (const auto& category : unitCatalogue_) {
@@ -22,16 +22,16 @@ void TFrmConvert::ShowUnitNames(const UnitNames& names) {
         unitNames_.push_back(std::move(shown));
     }
     FillUnitSearch();
-    const int index = ComboBoxUnits->currentIndex();
+    const int index = categoryList_->currentIndex();
     if (index < 0 || static_cast<std::size_t>(index) >= unitNames_.size()) {
         return;
     }
     const QStringList& shown = unitNames_[static_cast<std::size_t>(index)];
-    for (int item = 0; item < ComboBoxFrom->count() && item < shown.size(); ++item) {
-        ComboBoxFrom->setItemText(item, shown[item]);
+    for (int item = 0; item < sourceUnitList_->count() && item < shown.size(); ++item) {
+        sourceUnitList_->setItemText(item, shown[item]);
     }
-    StringGridUnit->setVerticalHeaderLabels(shown);
-    RecalculateTable(SpinEditDec->value());
+    resultTable_->setVerticalHeaderLabels(shown);
+    RecalculateTable(digitsBox_->value());
 }
 
 } // namespace mensurix

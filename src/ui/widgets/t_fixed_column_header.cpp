@@ -1,4 +1,4 @@
-#include "ui/t_fixed_column_header.h"
+#include "ui/widgets/t_fixed_column_header.h"
 
 #include <QStyleOptionHeader>
 #include <QTableView>

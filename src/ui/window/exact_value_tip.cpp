@@ -1,4 +1,4 @@
-#include "ui/exact_value_tip.h"
+#include "ui/window/exact_value_tip.h"
 
 #include <algorithm>
 #include <vector>

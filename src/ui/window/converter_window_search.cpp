@@ -1,4 +1,4 @@
-#include "ui/frm_convert.h"
+#include "ui/window/converter_window.h"
 
 #include "ui/text_bytes.h"
 
@@ -23,12 +23,12 @@ constexpr int SearchTextRole = Qt::UserRole + 2;
 // One entry per unit of every category, as shown: the unit's name (which carries its symbol)
 // and its category's name, so that typing either finds it, in the interface language or in the
 // catalogue's English. Made once per catalogue and language, never per keystroke.
-void TFrmConvert::FillUnitSearch() {
+void ConverterWindow::FillUnitSearch() {
     unitSearchModel_->clear();
     unitSearch_->setCompletionRole(SearchTextRole);
     const std::size_t categories = std::min(unitNames_.size(), unitCatalogue_.size());
     for (std::size_t category = 0; category < categories; ++category) {
-        const QString categoryName = ComboBoxUnits->itemText(static_cast<int>(category));
+        const QString categoryName = categoryList_->itemText(static_cast<int>(category));
         const QString englishCategory = TextFromBytes(unitCatalogue_[category].Name);
         const QStringList& names = unitNames_[category];
         for (qsizetype unit = 0; unit < names.size(); ++unit) {
@@ -47,33 +47,33 @@ void TFrmConvert::FillUnitSearch() {
     }
 }
 
-void TFrmConvert::SelectFoundUnit(const QModelIndex& found) {
+void ConverterWindow::SelectFoundUnit(const QModelIndex& found) {
     const int category = found.data(CategoryRole).toInt();
     const int unit = found.data(UnitRole).toInt();
-    if (category < 0 || category >= ComboBoxUnits->count()) {
+    if (category < 0 || category >= categoryList_->count()) {
         return;
     }
-    if (category != ComboBoxUnits->currentIndex()) {
-        ComboBoxUnits->setCurrentIndex(category);
+    if (category != categoryList_->currentIndex()) {
+        categoryList_->setCurrentIndex(category);
         settingsKnown_.Class = true;
-        ComboBoxUnitsChange();
+        CategoryChanged();
     }
-    if (unit < ComboBoxFrom->count()) {
-        ComboBoxFrom->setCurrentIndex(unit);
-        ComboBoxFromChange();
+    if (unit < sourceUnitList_->count()) {
+        sourceUnitList_->setCurrentIndex(unit);
+        SourceUnitChanged();
     }
     // Clearing the box from within the completer's own signal would be undone by it.
-    QMetaObject::invokeMethod(EditSearch, &QLineEdit::clear, Qt::QueuedConnection);
-    EditValue->setFocus(Qt::OtherFocusReason);
-    EditValue->selectAll();
+    QMetaObject::invokeMethod(searchBox_, &QLineEdit::clear, Qt::QueuedConnection);
+    valueBox_->setFocus(Qt::OtherFocusReason);
+    valueBox_->selectAll();
 }
 
 // Enter without a chosen entry takes the first match, so "psi" and Enter is enough.
-void TFrmConvert::SelectFirstFoundUnit() {
-    if (EditSearch->text().trimmed().isEmpty()) {
+void ConverterWindow::SelectFirstFoundUnit() {
+    if (searchBox_->text().trimmed().isEmpty()) {
         return;
     }
-    unitSearch_->setCompletionPrefix(EditSearch->text());
+    unitSearch_->setCompletionPrefix(searchBox_->text());
     const QModelIndex chosen = unitSearch_->popup()->currentIndex();
     if (chosen.isValid()) {
         SelectFoundUnit(chosen);

@@ -1,11 +1,11 @@
-#include "ui/frm_convert.h"
+#include "ui/window/converter_window.h"
 
 #include "localisation/replace_all.h"
-#include "ui/exact_value_tip.h"
 #include "ui/plain_tip.h"
-#include "ui/result_text.h"
-#include "ui/t_input_length_limit.h"
 #include "ui/text_bytes.h"
+#include "ui/widgets/t_input_length_limit.h"
+#include "ui/window/exact_value_tip.h"
+#include "ui/window/result_text.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -27,32 +27,32 @@ constexpr std::size_t TipLines = 6;
 // Every copy is plain text and whole, however long. An empty text leaves the clipboard as it
 // was, as a copy from an empty selection does. The hidden edit box is not the way any more: it
 // would cut a text beyond its length limit and spends a second laying out a megabyte.
-void TFrmConvert::CopyToClipboard(const QString& text) const {
+void ConverterWindow::CopyToClipboard(const QString& text) const {
     if (!text.isEmpty()) {
         QApplication::clipboard()->setText(text);
     }
 }
 
-void TFrmConvert::PM_CopyClick() {
+void ConverterWindow::CopyShownValue() {
     CopyToClipboard(CellText(popupCellCol_, popupCellRow_));
 }
 
-void TFrmConvert::PM_CopyExactClick() {
+void ConverterWindow::CopyExactValue() {
     const auto row = static_cast<std::size_t>(popupCellRow_);
     if (row < results_.size()) {
         CopyToClipboard(ResultWholeText(results_[row]));
     }
 }
 
-void TFrmConvert::PM_CopyPlainClick() {
+void ConverterWindow::CopyWithoutSeparators() {
     const auto row = static_cast<std::size_t>(popupCellRow_);
     if (row < results_.size()) {
-        CopyToClipboard(ResultNumberText(results_[row], SpinEditDec->value(), false));
+        CopyToClipboard(ResultNumberText(results_[row], digitsBox_->value(), false));
     }
 }
 
-void TFrmConvert::PM_CopyTableClick() {
-    const int category = ComboBoxUnits->currentIndex();
+void ConverterWindow::CopyTable() {
+    const int category = categoryList_->currentIndex();
     if (category < 0 || static_cast<std::size_t>(category) >= unitNames_.size()) {
         return;
     }
@@ -65,17 +65,17 @@ void TFrmConvert::PM_CopyTableClick() {
 }
 
 // Whether the result column is too narrow for the cell's text, which then ends in an ellipsis.
-bool TFrmConvert::CellIsCut(int row) const {
+bool ConverterWindow::CellIsCut(int row) const {
     constexpr int TextMargins = 8;
-    return StringGridUnit->fontMetrics().horizontalAdvance(CellText(1, row)) >
-           StringGridUnit->columnWidth(1) - TextMargins;
+    return resultTable_->fontMetrics().horizontalAdvance(CellText(1, row)) >
+           resultTable_->columnWidth(1) - TextMargins;
 }
 
 // A result shown with fewer digits than it has, or cut by its column, shows them all on hovering;
 // an approximate one says so, and a cell without a value says why.
-bool TFrmConvert::ShowExactValueTip(const QHelpEvent* event) {
-    const int row = StringGridUnit->rowAt(event->pos().y());
-    const int column = StringGridUnit->columnAt(event->pos().x());
+bool ConverterWindow::ShowExactValueTip(const QHelpEvent* event) {
+    const int row = resultTable_->rowAt(event->pos().y());
+    const int column = resultTable_->columnAt(event->pos().x());
     if (column != 1 || row < 0 || static_cast<std::size_t>(row) >= results_.size()) {
         QToolTip::hideText();
         return true;
@@ -84,7 +84,7 @@ bool TFrmConvert::ShowExactValueTip(const QHelpEvent* event) {
     std::string tip;
     if (value.Missing == MissingValue::ReciprocalOfZero) {
         tip = messages_.NoValueAtZero;
-    } else if (ShownValueDropsDigits(value, SpinEditDec->value()) || CellIsCut(row)) {
+    } else if (ShownValueDropsDigits(value, digitsBox_->value()) || CellIsCut(row)) {
         tip = ExactValueTip(ResultWholeText(value).toStdString(), TipLineWidth, TipLines);
         if (IsApproximate(value)) {
             tip += "\n" + messages_.Approximate;
@@ -96,18 +96,18 @@ bool TFrmConvert::ShowExactValueTip(const QHelpEvent* event) {
         QToolTip::hideText();
         return true;
     }
-    QToolTip::showText(event->globalPos(), PlainTip(TextFromBytes(tip)), StringGridUnit->viewport(),
-                       StringGridUnit->visualItemRect(StringGridUnit->item(row, column)));
+    QToolTip::showText(event->globalPos(), PlainTip(TextFromBytes(tip)), resultTable_->viewport(),
+                       resultTable_->visualItemRect(resultTable_->item(row, column)));
     return true;
 }
 
 // The value box refused an insertion that would pass its length limit: say so where the user
 // looks, rather than leave a paste that seemingly did nothing.
-void TFrmConvert::EditValueInputRejected() {
-    const std::string limit = std::to_string(TInputLengthLimit::LimitOf(EditValue));
+void ConverterWindow::ExplainRejectedInput() {
+    const std::string limit = std::to_string(TInputLengthLimit::LimitOf(valueBox_));
     const QString message =
         PlainTip(TextFromBytes(ReplaceAll(messages_.ValueTooLong, "%1", limit)));
-    QToolTip::showText(EditValue->mapToGlobal(QPoint(0, EditValue->height())), message, EditValue);
+    QToolTip::showText(valueBox_->mapToGlobal(QPoint(0, valueBox_->height())), message, valueBox_);
 }
 
 } // namespace mensurix

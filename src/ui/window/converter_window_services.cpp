@@ -1,7 +1,7 @@
-#include "ui/frm_convert_services.h"
+#include "ui/window/converter_window_services.h"
 
+#include "ui/language/system_language_name.h"
 #include "ui/program_identity.h"
-#include "ui/system_language_name.h"
 
 #include <QDesktopServices>
 #include <QMessageBox>
@@ -9,8 +9,8 @@
 
 namespace mensurix {
 
-FrmConvertServices DefaultServices() {
-    FrmConvertServices services;
+ConverterWindowServices DefaultServices() {
+    ConverterWindowServices services;
     services.ReportError = [](const QString& message) {
         QMessageBox::critical(nullptr, QString::fromUtf8(ApplicationTitle), message);
     };

@@ -1,4 +1,4 @@
-#include "ui/frm_convert.h"
+#include "ui/window/converter_window.h"
 
 #include "catalogue/catalogue_reader.h"
 #include "catalogue/category_conversion.h"
@@ -6,9 +6,9 @@
 #include "input/typed_quantity.h"
 #include "localisation/refusal_message.h"
 #include "localisation/replace_all.h"
-#include "ui/result_text.h"
-#include "ui/t_label.h"
 #include "ui/text_bytes.h"
+#include "ui/widgets/t_label.h"
+#include "ui/window/result_text.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -19,10 +19,10 @@
 #include <algorithm>
 
 namespace mensurix {
-void TFrmConvert::LoadCatalogue(const std::string& fileName) {
+void ConverterWindow::LoadCatalogue(const std::string& fileName) {
     ClearCatalogue(unitCatalogue_);
     unitNames_.clear();
-    ComboBoxUnits->clear();
+    categoryList_->clear();
     unitCatalogue_ = ReadCatalogueFile(fileName);
     // Names are turned into display text once here, not at every recalculation.
     unitNames_.reserve(unitCatalogue_.size());
@@ -36,17 +36,17 @@ void TFrmConvert::LoadCatalogue(const std::string& fileName) {
         unitNames_.push_back(std::move(names));
         categories.append(TextFromBytes(category.Name));
     }
-    ComboBoxUnits->addItems(categories);
-    ComboBoxUnits->setCurrentIndex(-1);
+    categoryList_->addItems(categories);
+    categoryList_->setCurrentIndex(-1);
 }
 
-QString TFrmConvert::CellText(int column, int row) const {
-    const QTableWidgetItem* item = StringGridUnit->item(row, column);
+QString ConverterWindow::CellText(int column, int row) const {
+    const QTableWidgetItem* item = resultTable_->item(row, column);
     return item == nullptr ? QString() : item->text();
 }
 
-void TFrmConvert::SetCellText(int column, int row, const QString& text) {
-    QTableWidgetItem* item = StringGridUnit->item(row, column);
+void ConverterWindow::SetCellText(int column, int row, const QString& text) {
+    QTableWidgetItem* item = resultTable_->item(row, column);
     if (item == nullptr) {
         item = new QTableWidgetItem();
         if (column == 0) {
@@ -55,7 +55,7 @@ void TFrmConvert::SetCellText(int column, int row, const QString& text) {
         } else {
             item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
         }
-        StringGridUnit->setItem(row, column, item);
+        resultTable_->setItem(row, column, item);
     }
     item->setText(text);
     if (column == 1) {
@@ -66,35 +66,35 @@ void TFrmConvert::SetCellText(int column, int row, const QString& text) {
     }
 }
 
-void TFrmConvert::WriteUnitName(int row) {
-    const QString& name = unitNames_[static_cast<std::size_t>(ComboBoxUnits->currentIndex())][row];
+void ConverterWindow::WriteUnitName(int row) {
+    const QString& name = unitNames_[static_cast<std::size_t>(categoryList_->currentIndex())][row];
     if (CellText(0, row) != name) {
         SetCellText(0, row, name);
     }
 }
 
-void TFrmConvert::ShowStatus(const QString& message) {
-    LabelStatus->SetCaption(message);
-    LabelStatus->setVisible(!message.isEmpty());
-    Label6->setVisible(message.isEmpty());
+void ConverterWindow::ShowStatus(const QString& message) {
+    statusLabel_->SetCaption(message);
+    statusLabel_->setVisible(!message.isEmpty());
+    copyrightLabel_->setVisible(message.isEmpty());
 }
 
-void TFrmConvert::WriteResults(int fractionDigits) {
-    const bool group = CheckBoxDouHao->isChecked();
+void ConverterWindow::WriteResults(int fractionDigits) {
+    const bool group = separatorsBox_->isChecked();
     for (std::size_t row = 0; row < results_.size(); ++row) {
         SetCellText(1, static_cast<int>(row), ResultCellText(results_[row], fractionDigits, group));
     }
 }
 
-void TFrmConvert::RecalculateTable(int fractionDigits) {
-    const int categoryIndex = ComboBoxUnits->currentIndex();
+void ConverterWindow::RecalculateTable(int fractionDigits) {
+    const int categoryIndex = categoryList_->currentIndex();
     if (categoryIndex < 0 || static_cast<std::size_t>(categoryIndex) >= unitCatalogue_.size()) {
         return;
     }
     const UnitCategory& category = unitCatalogue_[static_cast<std::size_t>(categoryIndex)];
     const int rows = static_cast<int>(category.Units.size());
-    const int sourceIndex = ComboBoxFrom->currentIndex();
-    const std::string typed = BytesFromText(EditValue->text());
+    const int sourceIndex = sourceUnitList_->currentIndex();
+    const std::string typed = BytesFromText(valueBox_->text());
     CategoryResults results;
     QString status;
     // A source list replaced by a language file may hold more items than the category has units.
@@ -125,59 +125,59 @@ void TFrmConvert::RecalculateTable(int fractionDigits) {
     WriteResults(fractionDigits);
 }
 
-void TFrmConvert::ShowCategoryCaption() {
-    const int index = ComboBoxUnits->currentIndex();
+void ConverterWindow::ShowCategoryCaption() {
+    const int index = categoryList_->currentIndex();
     if (index < 0 || static_cast<std::size_t>(index) >= unitCatalogue_.size()) {
-        RzLabel1->SetCaption("    ");
+        categoryHeading_->SetCaption("    ");
         return;
     }
     // The shown text, so that a translated category list shows the translated name.
-    RzLabel1->SetCaption(" " + ComboBoxUnits->currentText() + "    ");
+    categoryHeading_->SetCaption(" " + categoryList_->currentText() + "    ");
 }
 
-void TFrmConvert::ComboBoxUnitsChange() {
-    ComboBoxFrom->setCurrentIndex(-1);
-    ComboBoxFrom->clear();
+void ConverterWindow::CategoryChanged() {
+    sourceUnitList_->setCurrentIndex(-1);
+    sourceUnitList_->clear();
     ShowCategoryCaption();
-    const int index = ComboBoxUnits->currentIndex();
+    const int index = categoryList_->currentIndex();
     if (index < 0 || static_cast<std::size_t>(index) >= unitCatalogue_.size()) {
         return;
     }
     const UnitCategory& category = unitCatalogue_[static_cast<std::size_t>(index)];
     const QStringList& names = unitNames_[static_cast<std::size_t>(index)];
     const int rows = static_cast<int>(category.Units.size());
-    StringGridUnit->setRowCount(1);
-    StringGridUnit->setRowCount(qMax(1, rows));
+    resultTable_->setRowCount(1);
+    resultTable_->setRowCount(qMax(1, rows));
     if (rows == 0) {
         // The grid keeps one row; an empty category shows it empty rather than stale.
         SetCellText(0, 0, QString());
         SetCellText(1, 0, QString());
     }
     int defaultRow = -1;
-    ComboBoxFrom->addItems(names);
+    sourceUnitList_->addItems(names);
     // The rows are named by their units for screen readers; a new category starts at the top.
-    StringGridUnit->setVerticalHeaderLabels(names);
-    StringGridUnit->scrollToTop();
+    resultTable_->setVerticalHeaderLabels(names);
+    resultTable_->scrollToTop();
     for (int row = 0; row < rows; ++row) {
         SetCellText(0, row, names[row]);
         if (defaultRow == -1 && category.Units[static_cast<std::size_t>(row)].IsDefault) {
             defaultRow = row;
         }
     }
-    ComboBoxFrom->setCurrentIndex(defaultRow);
-    RecalculateTable(SpinEditDec->value());
+    sourceUnitList_->setCurrentIndex(defaultRow);
+    RecalculateTable(digitsBox_->value());
 }
 
-void TFrmConvert::ComboBoxFromChange() {
-    RecalculateTable(SpinEditDec->value());
+void ConverterWindow::SourceUnitChanged() {
+    RecalculateTable(digitsBox_->value());
 }
 
-void TFrmConvert::EditValueChange() {
-    RecalculateTable(SpinEditDec->value());
+void ConverterWindow::ValueChanged() {
+    RecalculateTable(digitsBox_->value());
 }
 
-void TFrmConvert::SpinEditDecChange() {
-    WriteResults(SpinEditDec->value());
+void ConverterWindow::FormatChanged() {
+    WriteResults(digitsBox_->value());
 }
 
 } // namespace mensurix

@@ -1,16 +1,15 @@
-#include "ui/property_registry.h"
+#include "ui/language/property_registry.h"
 
 #include "localisation/component_line.h"
 #include "profile/integer_text.h"
 #include "text/ascii_case.h"
-#include "ui/frm_convert.h"
 #include "ui/plain_tip.h"
-#include "ui/t_image_button.h"
-#include "ui/t_input_length_limit.h"
-#include "ui/t_label.h"
-#include "ui/t_url_label.h"
 #include "ui/text_bytes.h"
 #include "ui/usable_window_geometry.h"
+#include "ui/widgets/t_image_button.h"
+#include "ui/widgets/t_input_length_limit.h"
+#include "ui/widgets/t_label.h"
+#include "ui/widgets/t_url_label.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -52,7 +51,7 @@ constexpr unsigned AnyControl = Label | LinkLabel | Picture | Separator | ImageB
 constexpr unsigned Everything = Window | AnyControl | Menu | MenuItem;
 
 unsigned ComponentOf(const QObject* object) {
-    if (qobject_cast<const TFrmConvert*>(object) != nullptr) {
+    if (dynamic_cast<const DesignedWindow*>(object) != nullptr) {
         return Window;
     }
     if (qobject_cast<const TUrlLabel*>(object) != nullptr) {
@@ -176,8 +175,8 @@ int WidgetPosition(std::int32_t number) {
 // close button.
 void SetGeometry(QObject* object, const QRect& wanted) {
     auto* widget = AsWidget(object);
-    auto* form = qobject_cast<TFrmConvert*>(widget);
-    if (form == nullptr) {
+    const auto* window = dynamic_cast<const DesignedWindow*>(widget);
+    if (window == nullptr) {
         const QSize limit = widget->screen()->availableGeometry().size();
         widget->setGeometry(qBound(-limit.width(), wanted.x(), limit.width()),
                             qBound(-limit.height(), wanted.y(), limit.height()),
@@ -187,12 +186,12 @@ void SetGeometry(QObject* object, const QRect& wanted) {
     }
     const QScreen* screen = QGuiApplication::screenAt(wanted.center());
     if (screen == nullptr) {
-        screen = form->screen();
+        screen = widget->screen();
     }
     const QRect usable =
-        UsableWindowGeometry(wanted, TFrmConvert::DesignedSize, screen->availableGeometry());
-    form->setFixedSize(usable.size());
-    form->move(usable.topLeft());
+        UsableWindowGeometry(wanted, window->DesignedSize(), screen->availableGeometry());
+    widget->setFixedSize(usable.size());
+    widget->move(usable.topLeft());
 }
 
 void SetLeft(QObject* object, const Value& value) {

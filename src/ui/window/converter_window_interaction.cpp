@@ -1,8 +1,8 @@
-#include "ui/frm_convert.h"
+#include "ui/window/converter_window.h"
 
-#include "ui/t_image_button.h"
-#include "ui/t_label.h"
-#include "ui/t_url_label.h"
+#include "ui/widgets/t_image_button.h"
+#include "ui/widgets/t_label.h"
+#include "ui/widgets/t_url_label.h"
 
 #include <QAbstractItemModel>
 #include <QAction>
@@ -21,28 +21,28 @@
 
 namespace mensurix {
 
-void TFrmConvert::ConnectHandlers() {
+void ConverterWindow::ConnectHandlers() {
     // The lists report only the user's choices; a selection set by the program raises nothing.
-    connect(ComboBoxUnits, &QComboBox::activated, this, [this] {
+    connect(categoryList_, &QComboBox::activated, this, [this] {
         settingsKnown_.Class = true;
-        ComboBoxUnitsChange();
+        CategoryChanged();
     });
-    connect(ComboBoxFrom, &QComboBox::activated, this, [this] { ComboBoxFromChange(); });
-    connect(EditValue, &QLineEdit::textChanged, this, [this] { EditValueChange(); });
+    connect(sourceUnitList_, &QComboBox::activated, this, [this] { SourceUnitChanged(); });
+    connect(valueBox_, &QLineEdit::textChanged, this, [this] { ValueChanged(); });
     // After a start that read no settings, what the user sets here is still saved.
-    connect(SpinEditDec, &QSpinBox::valueChanged, this, [this] {
+    connect(digitsBox_, &QSpinBox::valueChanged, this, [this] {
         settingsKnown_.Digits = true;
-        SpinEditDecChange();
+        FormatChanged();
     });
-    connect(CheckBoxDouHao, &QCheckBox::toggled, this, [this] {
+    connect(separatorsBox_, &QCheckBox::toggled, this, [this] {
         settingsKnown_.Separators = true;
-        SpinEditDecChange();
+        FormatChanged();
     });
     // A language file that renames the categories keeps the selection; the heading follows
     // the new name of the selected one.
-    connect(ComboBoxUnits->model(), &QAbstractItemModel::dataChanged, this,
+    connect(categoryList_->model(), &QAbstractItemModel::dataChanged, this,
             [this](const QModelIndex& topLeft, const QModelIndex& bottomRight) {
-                const int selected = ComboBoxUnits->currentIndex();
+                const int selected = categoryList_->currentIndex();
                 if (selected >= topLeft.row() && selected <= bottomRight.row()) {
                     ShowCategoryCaption();
                 }
@@ -51,55 +51,55 @@ void TFrmConvert::ConnectHandlers() {
     connect(qGuiApp, &QGuiApplication::commitDataRequest, this,
             [this] { SaveSettingsBeforeSessionEnd(); });
 #endif
-    connect(BtnSysMinSize, &QAbstractButton::clicked, this, [this] { BtnSysMinSizeClick(); });
-    connect(BtnSysClose, &QAbstractButton::clicked, this, [this] { BtnSysCloseClick(); });
-    connect(PM_Copy, &QAction::triggered, this, [this] { PM_CopyClick(); });
-    connect(PM_CopyExact, &QAction::triggered, this, [this] { PM_CopyExactClick(); });
-    connect(PM_CopyPlain, &QAction::triggered, this, [this] { PM_CopyPlainClick(); });
-    connect(PM_CopyTable, &QAction::triggered, this, [this] { PM_CopyTableClick(); });
-    connect(EditValue, &QLineEdit::inputRejected, this, [this] { EditValueInputRejected(); });
-    connect(RzURLLabel2, &TUrlLabel::LinkRequested, this,
-            [this](const QString& address) { RzURLLabel2Click(address); });
-    for (QAction* item : {PM_English, PM_Spanish, PM_German, PM_Italian, PM_French}) {
-        connect(item, &QAction::triggered, this, [this, item] { PM_EnglishClick(item); });
+    connect(minimizeButton_, &QAbstractButton::clicked, this, [this] { MinimizeWindow(); });
+    connect(closeButton_, &QAbstractButton::clicked, this, [this] { CloseWindow(); });
+    connect(copyItem_, &QAction::triggered, this, [this] { CopyShownValue(); });
+    connect(copyExactItem_, &QAction::triggered, this, [this] { CopyExactValue(); });
+    connect(copyPlainItem_, &QAction::triggered, this, [this] { CopyWithoutSeparators(); });
+    connect(copyTableItem_, &QAction::triggered, this, [this] { CopyTable(); });
+    connect(valueBox_, &QLineEdit::inputRejected, this, [this] { ExplainRejectedInput(); });
+    connect(homepageLink_, &TUrlLabel::LinkRequested, this,
+            [this](const QString& address) { OpenHomepage(address); });
+    for (QAction* item : {englishItem_, spanishItem_, germanItem_, italianItem_, frenchItem_}) {
+        connect(item, &QAction::triggered, this, [this, item] { ChooseLanguage(item); });
     }
     for (QObject* watched :
-         {static_cast<QObject*>(Label5), static_cast<QObject*>(Label28),
-          static_cast<QObject*>(ComboBoxFrom), static_cast<QObject*>(ComboBoxUnits),
-          static_cast<QObject*>(StringGridUnit)}) {
+         {static_cast<QObject*>(captionStrip_), static_cast<QObject*>(languageLabel_),
+          static_cast<QObject*>(sourceUnitList_), static_cast<QObject*>(categoryList_),
+          static_cast<QObject*>(resultTable_)}) {
         watched->installEventFilter(this);
     }
     connect(new QShortcut(QKeySequence::Find, this), &QShortcut::activated, this, [this] {
-        EditSearch->setFocus(Qt::ShortcutFocusReason);
-        EditSearch->selectAll();
+        searchBox_->setFocus(Qt::ShortcutFocusReason);
+        searchBox_->selectAll();
     });
-    connect(EditSearch, &QLineEdit::returnPressed, this, [this] { SelectFirstFoundUnit(); });
+    connect(searchBox_, &QLineEdit::returnPressed, this, [this] { SelectFirstFoundUnit(); });
     connect(unitSearch_, qOverload<const QModelIndex&>(&QCompleter::activated), this,
             [this](const QModelIndex& found) { SelectFoundUnit(found); });
 }
 
-bool TFrmConvert::eventFilter(QObject* watched, QEvent* event) {
+bool ConverterWindow::eventFilter(QObject* watched, QEvent* event) {
     if (KeyboardEvent(watched, event)) {
         return true;
     }
-    if (watched == Label5) {
-        return Label5MouseEvent(event);
+    if (watched == captionStrip_) {
+        return DragWindow(event);
     }
-    if (watched == Label28 && event->type() == QEvent::MouseButtonRelease) {
+    if (watched == languageLabel_ && event->type() == QEvent::MouseButtonRelease) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::LeftButton &&
-            Label28->rect().contains(mouse->position().toPoint())) {
-            Label28Click();
+            languageLabel_->rect().contains(mouse->position().toPoint())) {
+            OpenLanguageMenu();
         }
         return false;
     }
-    if (watched == StringGridUnit->viewport() && event->type() == QEvent::ToolTip) {
+    if (watched == resultTable_->viewport() && event->type() == QEvent::ToolTip) {
         return ShowExactValueTip(static_cast<QHelpEvent*>(event));
     }
-    if (watched == StringGridUnit->viewport() && event->type() == QEvent::MouseButtonPress) {
+    if (watched == resultTable_->viewport() && event->type() == QEvent::MouseButtonPress) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::RightButton) {
-            StringGridUnitMouseDown(mouse->button(), mouse->position().toPoint());
+            ResultTablePressed(mouse->button(), mouse->position().toPoint());
             // The grid's own right-click would move its selection, even on the unit column.
             return true;
         }
@@ -107,7 +107,7 @@ bool TFrmConvert::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-bool TFrmConvert::Label5MouseEvent(QEvent* event) {
+bool ConverterWindow::DragWindow(QEvent* event) {
     switch (event->type()) {
     case QEvent::MouseButtonPress: {
         const auto* mouse = static_cast<QMouseEvent*>(event);
@@ -139,34 +139,34 @@ bool TFrmConvert::Label5MouseEvent(QEvent* event) {
     }
 }
 
-void TFrmConvert::BtnSysMinSizeClick() {
+void ConverterWindow::MinimizeWindow() {
     showMinimized();
 }
 
-void TFrmConvert::BtnSysCloseClick() {
+void ConverterWindow::CloseWindow() {
     close();
 }
 
-void TFrmConvert::StringGridUnitMouseDown(Qt::MouseButton button, const QPoint& position) {
+void ConverterWindow::ResultTablePressed(Qt::MouseButton button, const QPoint& position) {
     if (button != Qt::RightButton) {
         return;
     }
-    const int row = StringGridUnit->rowAt(position.y());
-    const int column = StringGridUnit->columnAt(position.x());
+    const int row = resultTable_->rowAt(position.y());
+    const int column = resultTable_->columnAt(position.x());
     if (row < 0 || column != 1) {
         return;
     }
-    OpenCopyMenu(row, StringGridUnit->viewport()->mapToGlobal(position));
+    OpenCopyMenu(row, resultTable_->viewport()->mapToGlobal(position));
 }
 
-void TFrmConvert::OpenCopyMenu(int row, const QPoint& globalPosition) {
-    StringGridUnit->setCurrentCell(row, 1, QItemSelectionModel::ClearAndSelect);
+void ConverterWindow::OpenCopyMenu(int row, const QPoint& globalPosition) {
+    resultTable_->setCurrentCell(row, 1, QItemSelectionModel::ClearAndSelect);
     popupCellCol_ = 1;
     popupCellRow_ = row;
-    PopupMenu1->popup(globalPosition);
+    copyMenu_->popup(globalPosition);
 }
 
-void TFrmConvert::RzURLLabel2Click(const QString& address) {
+void ConverterWindow::OpenHomepage(const QString& address) {
     services_.OpenUrl(address);
 }
 

@@ -1,4 +1,4 @@
-#include "ui/frm_convert.h"
+#include "ui/window/converter_window.h"
 
 #include "decimal/display_digits.h"
 #include "localisation/component_line.h"
@@ -6,11 +6,11 @@
 #include "localisation/language_file.h"
 #include "localisation/replace_all.h"
 #include "localisation/unit_names.h"
+#include "ui/language/property_registry.h"
 #include "ui/program_identity.h"
-#include "ui/property_registry.h"
-#include "ui/t_label.h"
-#include "ui/t_url_label.h"
 #include "ui/text_bytes.h"
+#include "ui/widgets/t_label.h"
+#include "ui/widgets/t_url_label.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -43,11 +43,12 @@ void DefaultIfEmpty(std::string& text, const char* fallback) {
 
 } // namespace
 
-void TFrmConvert::ApplyMessages(const std::string& path) {
+void ConverterWindow::ApplyMessages(const std::string& path) {
     LanguageMessages messages = ReadLanguageMessages(path);
-    RzURLLabel2->SetCaption(TextFromBytes(ReplaceAll(messages.Homepage, "%1", HomepageAddress)));
-    RzURLLabel2->SetUrl(HomepageAddress);
-    Label6->SetCaption(TextFromBytes(ReplaceAll(messages.CopyRight, "%1", CopyrightHolderText)));
+    homepageLink_->SetCaption(TextFromBytes(ReplaceAll(messages.Homepage, "%1", HomepageAddress)));
+    homepageLink_->SetUrl(HomepageAddress);
+    copyrightLabel_->SetCaption(
+        TextFromBytes(ReplaceAll(messages.CopyRight, "%1", CopyrightHolderText)));
     DefaultIfEmpty(messages.ValueTooLong, DefaultValueTooLongText);
     DefaultIfEmpty(messages.BelowAbsoluteZero, DefaultBelowAbsoluteZeroText);
     DefaultIfEmpty(messages.Approximate, DefaultApproximateText);
@@ -55,19 +56,19 @@ void TFrmConvert::ApplyMessages(const std::string& path) {
     DefaultIfEmpty(messages.Unit, "Unit");
     DefaultIfEmpty(messages.Value, "Value");
     DefaultIfEmpty(messages.FindUnit, "Find a unit (Ctrl+F)");
-    StringGridUnit->setHorizontalHeaderLabels(
+    resultTable_->setHorizontalHeaderLabels(
         {TextFromBytes(messages.Unit), TextFromBytes(messages.Value)});
-    EditValue->setAccessibleName(TextFromBytes(messages.Value));
-    EditSearch->setPlaceholderText(TextFromBytes(messages.FindUnit));
-    EditSearch->setAccessibleName(EditSearch->placeholderText());
+    valueBox_->setAccessibleName(TextFromBytes(messages.Value));
+    searchBox_->setPlaceholderText(TextFromBytes(messages.FindUnit));
+    searchBox_->setAccessibleName(searchBox_->placeholderText());
     messages_ = std::move(messages);
 }
 
-void TFrmConvert::ApplyLanguageFile(const std::string& path) {
+void ConverterWindow::ApplyLanguageFile(const std::string& path) {
     // A language file dresses the settings' controls but never changes what they hold, so
     // nothing of it reaches options.ini.
-    const int digits = SpinEditDec->value();
-    const bool separators = CheckBoxDouHao->isChecked();
+    const int digits = digitsBox_->value();
+    const bool separators = separatorsBox_->isChecked();
     const SettingsKnown known = settingsKnown_;
     // The first line that fails ends the file silently; the lines before it stay applied.
     try {
@@ -77,19 +78,19 @@ void TFrmConvert::ApplyLanguageFile(const std::string& path) {
         }
     } catch (const std::exception&) {
     }
-    SpinEditDec->setRange(0, MaxFractionDigits);
-    SpinEditDec->setValue(digits);
-    CheckBoxDouHao->setChecked(separators);
+    digitsBox_->setRange(0, MaxFractionDigits);
+    digitsBox_->setValue(digits);
+    separatorsBox_->setChecked(separators);
     settingsKnown_ = known;
 }
 
-void TFrmConvert::SwitchLanguage(std::uint8_t index) {
+void ConverterWindow::SwitchLanguage(std::uint8_t index) {
     currentLanguage_ = index;
-    Label28->show();
-    Label28->setCursor(RzURLLabel2->cursor());
+    languageLabel_->show();
+    languageLabel_->setCursor(homepageLink_->cursor());
     const LanguageFile file = LanguageFileFor(index);
-    const std::array<QAction*, 5> items = {PM_English, PM_Spanish, PM_German, PM_Italian,
-                                           PM_French};
+    const std::array<QAction*, 5> items = {englishItem_, spanishItem_, germanItem_, italianItem_,
+                                           frenchItem_};
     checkedLanguageItem_ = items[static_cast<std::size_t>(file.MenuItem)];
     checkedLanguageItem_->setChecked(true);
     const std::string path = dataDir_ + std::string(file.RelativePath);
@@ -98,20 +99,20 @@ void TFrmConvert::SwitchLanguage(std::uint8_t index) {
     ShowUnitNames(ReadUnitNames(UnitNamesPathFor(path)));
     // A list would be read by its current item alone; it is named by its label, as the other
     // controls are through their labels' buddies.
-    ComboBoxUnits->setAccessibleName(Label2->text());
-    ComboBoxFrom->setAccessibleName(Label3->text());
-    StringGridUnit->setAccessibleName(Label4->text());
+    categoryList_->setAccessibleName(categoryLabel_->text());
+    sourceUnitList_->setAccessibleName(sourceUnitLabel_->text());
+    resultTable_->setAccessibleName(resultLabel_->text());
 }
 
-std::uint8_t TFrmConvert::DetectLanguage() const {
+std::uint8_t ConverterWindow::DetectLanguage() const {
     return LanguageFromLocaleName(services_.LocaleLanguageName());
 }
 
-void TFrmConvert::Label28Click() {
-    PopupMenuView->popup(Label28->mapToGlobal(QPoint(0, Label28->height())));
+void ConverterWindow::OpenLanguageMenu() {
+    languageMenu_->popup(languageLabel_->mapToGlobal(QPoint(0, languageLabel_->height())));
 }
 
-void TFrmConvert::PM_EnglishClick(QAction* item) {
+void ConverterWindow::ChooseLanguage(QAction* item) {
     const int tag = item->property("Tag").toInt();
     if (tag != currentLanguage_ && tag >= 0 && tag <= 255) {
         SwitchLanguage(static_cast<std::uint8_t>(tag));

@@ -1,13 +1,11 @@
-#include "ui/t_separator.h"
+#include "ui/widgets/t_separator.h"
 
 #include <QLinearGradient>
 #include <QPainter>
 
 namespace mensurix {
 
-TSeparator::TSeparator(const QString& name, QWidget* parent, const QColor& color)
-    : QWidget(parent), color_(color) {
-    setObjectName(name);
+TSeparator::TSeparator(QWidget* parent, const QColor& color) : QWidget(parent), color_(color) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 

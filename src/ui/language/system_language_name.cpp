@@ -1,4 +1,4 @@
-#include "ui/system_language_name.h"
+#include "ui/language/system_language_name.h"
 
 #include <QtGlobal>
 

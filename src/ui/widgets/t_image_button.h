@@ -9,8 +9,7 @@ namespace mensurix {
 class TImageButton : public QAbstractButton {
     Q_OBJECT
 public:
-    TImageButton(const QString& name, QWidget* parent, const QString& normalImage,
-                 const QString& hoverImage);
+    TImageButton(QWidget* parent, const QString& normalImage, const QString& hoverImage);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

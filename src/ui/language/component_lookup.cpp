@@ -1,4 +1,4 @@
-#include "ui/component_lookup.h"
+#include "ui/language/component_lookup.h"
 
 #include "ui/text_bytes.h"
 

@@ -1,10 +1,21 @@
 #pragma once
 
 #include <QObject>
+#include <QSize>
 
 #include <string_view>
 
 namespace mensurix {
+
+// The window that language files address by an empty component name. A file may move and
+// resize it, but it keeps at least its designed size and stays wholly on a screen.
+class DesignedWindow {
+public:
+    virtual QSize DesignedSize() const = 0;
+
+protected:
+    ~DesignedWindow() = default;
+};
 
 // How a language file's value is used for a property.
 enum class PropertyKind { Integer, Text, StringList, Other };

@@ -1,4 +1,4 @@
-#include "ui/result_text.h"
+#include "ui/window/result_text.h"
 
 namespace mensurix {
 namespace {

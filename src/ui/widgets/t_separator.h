@@ -9,7 +9,7 @@ namespace mensurix {
 class TSeparator : public QWidget {
     Q_OBJECT
 public:
-    TSeparator(const QString& name, QWidget* parent, const QColor& color);
+    TSeparator(QWidget* parent, const QColor& color);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
