@@ -18,38 +18,48 @@ protected:
     }
 };
 
-TEST_F(PropertyRegistry, KindsByComponent) {
+TEST_F(PropertyRegistry, WhatEachComponentTakes) {
     struct Case {
         const char* component;
         const char* property;
-        PropertyKind kind;
+        const char* value;
+        bool taken;
+        bool integer; // refuses a value that is no integer
     };
     const std::vector<Case> cases = {
-        {"Label1", "caption", PropertyKind::Text},
-        {"Label1", "Text", PropertyKind::Other},
-        {"Label1", "Visible", PropertyKind::Other},
-        {"Label1", "Font.Name", PropertyKind::Other},
-        {"RzURLLabel2", "URL", PropertyKind::Text},
-        {"Label1", "URL", PropertyKind::Other},
-        {"ComboBoxUnits", "Items", PropertyKind::StringList},
-        {"ComboBoxUnits", "Caption", PropertyKind::Other},
-        {"EditValue", "Text", PropertyKind::Text},
-        {"EditValue", "MaxLength", PropertyKind::Integer},
-        {"SpinEditDec", "Value", PropertyKind::Integer},
-        {"PM_German", "Tag", PropertyKind::Integer},
-        {"PM_German", "Left", PropertyKind::Other},
-        {"BtnSysClose", "Hint", PropertyKind::Text},
-        {"", "Width", PropertyKind::Integer},
-        {"", "caption", PropertyKind::Text},
-        {"StringGridUnit", "Color", PropertyKind::Integer},
-        {"FS", "Cursor", PropertyKind::Integer},
+        {"Label1", "caption", "Stellen", true, false},
+        {"Label1", "Text", "x", false, false},
+        {"Label1", "Visible", "False", false, false},
+        {"Label1", "Font.Name", "Arial", false, false},
+        {"RzURLLabel2", "URL", "https://mensurix.org/de", true, false},
+        {"Label1", "URL", "https://mensurix.org", false, false},
+        {"ComboBoxUnits", "Items", "Länge", true, false},
+        {"ComboBoxUnits", "Caption", "x", false, false},
+        {"EditValue", "Text", "5", true, false},
+        {"EditValue", "MaxLength", "40", true, true},
+        {"SpinEditDec", "Value", "3", true, true},
+        {"PM_German", "Tag", "2", true, true},
+        {"PM_German", "Left", "2", false, false},
+        {"BtnSysClose", "Hint", "Zu", true, false},
+        {"", "Width", "620", true, true},
+        {"", "caption", "Titel", true, false},
+        {"StringGridUnit", "Color", "16777215", true, true},
+        {"FS", "Cursor", "-21", true, true},
     };
     for (const auto& row : cases) {
         SCOPED_TRACE(std::string(row.component) + "." + row.property);
         QObject* component = Component(row.component);
         ASSERT_NE(component, nullptr);
-        EXPECT_EQ(KindOfProperty(component, row.property), row.kind);
+        if (row.integer) {
+            EXPECT_THROW(SetPropertyByName(component, row.property, "x"), std::invalid_argument);
+        } else {
+            EXPECT_NO_THROW(SetPropertyByName(component, row.property, "x"));
+        }
+        EXPECT_EQ(SetPropertyByName(component, row.property, row.value), row.taken);
     }
+    EXPECT_EQ(Find<QLabel>("Label1")->text(), "Stellen");
+    EXPECT_EQ(Units()->itemText(0), "Länge");
+    EXPECT_EQ(Find<QWidget>("BtnSysClose")->toolTip(), "Zu");
     // A language file finds components in any letter case, but neither the window by its own
     // name nor Qt's inner children.
     WriteFile("names.isl", "[FrmConvert]\nFrmConvert.Caption=own name\n"

@@ -28,6 +28,9 @@
 namespace mensurix {
 namespace {
 
+// How a language file's value is used for a property; Other ones are published but ignored.
+enum class PropertyKind { Integer, Text, StringList, Other };
+
 // The kinds of component that language files address; each property applies to some of them.
 enum Component : unsigned {
     Window = 1U << 0,
@@ -330,18 +333,10 @@ const PublishedProperty* Lookup(const QObject* component, std::string_view name)
 
 } // namespace
 
-PropertyKind KindOfProperty(const QObject* component, std::string_view name) {
+bool SetPropertyByName(QObject* component, std::string_view name, std::string_view value) {
     const PublishedProperty* property = component == nullptr ? nullptr : Lookup(component, name);
-    return property == nullptr ? PropertyKind::Other : property->kind;
-}
-
-void SetPropertyByName(QObject* component, std::string_view name, std::string_view value) {
-    if (component == nullptr) {
-        return;
-    }
-    const PublishedProperty* property = Lookup(component, name);
-    if (property == nullptr) {
-        return;
+    if (property == nullptr || property->kind == PropertyKind::Other) {
+        return false;
     }
     Value converted{value};
     if (property->kind == PropertyKind::Integer) {
@@ -353,6 +348,7 @@ void SetPropertyByName(QObject* component, std::string_view name, std::string_vi
         converted.number = *number;
     }
     property->set(component, converted);
+    return true;
 }
 
 } // namespace mensurix
