@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/shadow/form_shadow.h"
+#include "ui/shadow/halo_window.h"
 
 #include <QApplication>
 
@@ -8,9 +8,9 @@ namespace mensurix {
 
 // The halo of the open window: the one shadow among the top-level widgets, or none once the
 // window has let it go.
-inline TFormShadow* WindowShadow() {
+inline HaloWindow* WindowShadow() {
     for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (auto* shadow = qobject_cast<TFormShadow*>(widget)) {
+        if (auto* shadow = qobject_cast<HaloWindow*>(widget)) {
             return shadow;
         }
     }

@@ -1,7 +1,7 @@
 #include "converter_fixture.h"
 
 #include "ui/language/property_registry.h"
-#include "ui/widgets/t_input_length_limit.h"
+#include "ui/widgets/input_length_limit.h"
 
 #include <QAction>
 #include <QLabel>
@@ -78,7 +78,7 @@ TEST_F(PropertyRegistry, IntegerValues) {
     SetPropertyByName(Component("SpinEditDec"), "Value", "99");
     EXPECT_EQ(Digits()->value(), 20);
     SetPropertyByName(Component("EditValue"), "MaxLength", "5");
-    EXPECT_EQ(TInputLengthLimit::LimitOf(Value()), 5);
+    EXPECT_EQ(InputLengthLimit::LimitOf(Value()), 5);
     SetPropertyByName(Component("Label28"), "Cursor", "-21");
     EXPECT_EQ(Find<QLabel>("Label28")->cursor().shape(), Qt::PointingHandCursor);
     SetPropertyByName(Component("EditValue"), "Color", "255");

@@ -6,10 +6,10 @@
 #include "ui/plain_tip.h"
 #include "ui/text_bytes.h"
 #include "ui/usable_window_geometry.h"
-#include "ui/widgets/t_image_button.h"
-#include "ui/widgets/t_input_length_limit.h"
-#include "ui/widgets/t_label.h"
-#include "ui/widgets/t_url_label.h"
+#include "ui/widgets/auto_size_label.h"
+#include "ui/widgets/input_length_limit.h"
+#include "ui/widgets/picture_button.h"
+#include "ui/widgets/web_link_label.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -57,16 +57,16 @@ unsigned ComponentOf(const QObject* object) {
     if (dynamic_cast<const DesignedWindow*>(object) != nullptr) {
         return Window;
     }
-    if (qobject_cast<const TUrlLabel*>(object) != nullptr) {
+    if (qobject_cast<const WebLinkLabel*>(object) != nullptr) {
         return LinkLabel;
     }
-    if (qobject_cast<const TLabel*>(object) != nullptr) {
+    if (qobject_cast<const AutoSizeLabel*>(object) != nullptr) {
         return Label;
     }
     if (qobject_cast<const QLabel*>(object) != nullptr) {
         return Picture;
     }
-    if (qobject_cast<const TImageButton*>(object) != nullptr) {
+    if (qobject_cast<const PictureButton*>(object) != nullptr) {
         return ImageButton;
     }
     if (qobject_cast<const QCheckBox*>(object) != nullptr) {
@@ -117,7 +117,7 @@ QWidget* AsWidget(QObject* object) {
 }
 
 void SetCaption(QObject* object, const Value& value) {
-    if (auto* label = qobject_cast<TLabel*>(object)) {
+    if (auto* label = qobject_cast<AutoSizeLabel*>(object)) {
         label->SetCaption(value.Text());
     } else if (auto* button = qobject_cast<QAbstractButton*>(object)) {
         button->setText(value.Text());
@@ -135,7 +135,7 @@ void SetHint(QObject* object, const Value& value) {
         AsWidget(object)->setToolTip(PlainTip(value.Text()));
     }
     // A picture button has no text of its own: its hint is its name.
-    if (auto* button = qobject_cast<TImageButton*>(object)) {
+    if (auto* button = qobject_cast<PictureButton*>(object)) {
         button->setAccessibleName(value.Text());
     }
 }
@@ -145,7 +145,7 @@ void SetEditText(QObject* object, const Value& value) {
 }
 
 void SetUrl(QObject* object, const Value& value) {
-    static_cast<TUrlLabel*>(object)->SetUrl(value.Text());
+    static_cast<WebLinkLabel*>(object)->SetUrl(value.Text());
 }
 
 // The lists' items stand for the catalogue's categories and units by position, so a value
@@ -273,7 +273,7 @@ void SetSpinMaximum(QObject* object, const Value& value) {
 }
 
 void SetMaxLength(QObject* object, const Value& value) {
-    TInputLengthLimit::SetLimit(static_cast<QLineEdit*>(object), value.number);
+    InputLengthLimit::SetLimit(static_cast<QLineEdit*>(object), value.number);
 }
 
 void SetDropDownCount(QObject* object, const Value& value) {

@@ -8,9 +8,9 @@
 #include "locations/user_settings_directory.h"
 #include "ui/platform/fixed_window_hints.h"
 #include "ui/program_identity.h"
-#include "ui/shadow/form_shadow.h"
+#include "ui/shadow/halo_window.h"
 #include "ui/shadow/window_shape.h"
-#include "ui/widgets/t_label.h"
+#include "ui/widgets/auto_size_label.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -62,7 +62,7 @@ void ConverterWindow::Start() {
         resultTable_->setColumnWidth(1, ResultColumnWidth);
         results_.clear();
         ApplyWindowRegion();
-        shadow_ = new TFormShadow();
+        shadow_ = new HaloWindow();
         shadow_->SetOwnerForm(this);
         shadow_->SetShadowColor(MainWindowShadowColor);
         LoadCatalogue(dataDir_ + "Units.dat");

@@ -38,11 +38,11 @@ class QTableWidget;
 
 namespace mensurix {
 
-class TFormShadow;
-class TImageButton;
-class TLabel;
-class TSeparator;
-class TUrlLabel;
+class HaloWindow;
+class PictureButton;
+class AutoSizeLabel;
+class FadingSeparator;
+class WebLinkLabel;
 
 // The converter's only window. Its components carry the names that language files address;
 // the handlers are thin: the arithmetic, the catalogue, the settings and the language files are
@@ -144,27 +144,27 @@ private:
     QLineEdit* valueBox_ = nullptr;
     QSpinBox* digitsBox_ = nullptr;
     QCheckBox* separatorsBox_ = nullptr;
-    TLabel* digitsLabel_ = nullptr;
+    AutoSizeLabel* digitsLabel_ = nullptr;
     QLabel* background_ = nullptr;
-    TImageButton* minimizeButton_ = nullptr;
-    TImageButton* closeButton_ = nullptr;
-    TLabel* categoryLabel_ = nullptr;
-    TLabel* sourceUnitLabel_ = nullptr;
-    TSeparator* headingSeparator_ = nullptr;
-    TLabel* categoryHeading_ = nullptr;
-    TLabel* resultLabel_ = nullptr;
-    TLabel* captionStrip_ = nullptr;
-    TUrlLabel* homepageLink_ = nullptr;
-    TLabel* copyrightLabel_ = nullptr;
-    TLabel* titleLabel_ = nullptr;
-    TLabel* statusLabel_ = nullptr;
+    PictureButton* minimizeButton_ = nullptr;
+    PictureButton* closeButton_ = nullptr;
+    AutoSizeLabel* categoryLabel_ = nullptr;
+    AutoSizeLabel* sourceUnitLabel_ = nullptr;
+    FadingSeparator* headingSeparator_ = nullptr;
+    AutoSizeLabel* categoryHeading_ = nullptr;
+    AutoSizeLabel* resultLabel_ = nullptr;
+    AutoSizeLabel* captionStrip_ = nullptr;
+    WebLinkLabel* homepageLink_ = nullptr;
+    AutoSizeLabel* copyrightLabel_ = nullptr;
+    AutoSizeLabel* titleLabel_ = nullptr;
+    AutoSizeLabel* statusLabel_ = nullptr;
     QMenu* copyMenu_ = nullptr;
     QAction* copyItem_ = nullptr;
     QAction* copyExactItem_ = nullptr;
     QAction* copyPlainItem_ = nullptr;
     QAction* copyTableItem_ = nullptr;
     QLineEdit* clipboardBox_ = nullptr; // no parent: a hidden helper that no reader should see
-    TLabel* languageLabel_ = nullptr;
+    AutoSizeLabel* languageLabel_ = nullptr;
     QMenu* languageMenu_ = nullptr;
     QActionGroup* languageGroup_ = nullptr;
     QAction* englishItem_ = nullptr;
@@ -181,7 +181,7 @@ private:
     UnitCatalogue unitCatalogue_;
     std::vector<QStringList> unitNames_;  // the unit names in the interface language, per category
     std::vector<ConvertedValue> results_; // the exact values of the table's rows
-    TFormShadow* shadow_ = nullptr;
+    HaloWindow* shadow_ = nullptr;
     std::int32_t popupCellCol_ = 0;
     std::int32_t popupCellRow_ = 0;
     std::string dataDir_;     // Units.dat and Languages/

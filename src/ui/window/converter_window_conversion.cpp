@@ -7,7 +7,7 @@
 #include "localisation/refusal_message.h"
 #include "localisation/replace_all.h"
 #include "ui/text_bytes.h"
-#include "ui/widgets/t_label.h"
+#include "ui/widgets/auto_size_label.h"
 #include "ui/window/result_text.h"
 
 #include <QCheckBox>

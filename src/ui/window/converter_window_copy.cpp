@@ -3,7 +3,7 @@
 #include "localisation/replace_all.h"
 #include "ui/plain_tip.h"
 #include "ui/text_bytes.h"
-#include "ui/widgets/t_input_length_limit.h"
+#include "ui/widgets/input_length_limit.h"
 #include "ui/window/exact_value_tip.h"
 #include "ui/window/result_text.h"
 
@@ -104,7 +104,7 @@ bool ConverterWindow::ShowExactValueTip(const QHelpEvent* event) {
 // The value box refused an insertion that would pass its length limit: say so where the user
 // looks, rather than leave a paste that seemingly did nothing.
 void ConverterWindow::ExplainRejectedInput() {
-    const std::string limit = std::to_string(TInputLengthLimit::LimitOf(valueBox_));
+    const std::string limit = std::to_string(InputLengthLimit::LimitOf(valueBox_));
     const QString message =
         PlainTip(TextFromBytes(ReplaceAll(messages_.ValueTooLong, "%1", limit)));
     QToolTip::showText(valueBox_->mapToGlobal(QPoint(0, valueBox_->height())), message, valueBox_);

@@ -1,8 +1,8 @@
 #include "ui/window/converter_window.h"
 
-#include "ui/widgets/t_image_button.h"
-#include "ui/widgets/t_label.h"
-#include "ui/widgets/t_url_label.h"
+#include "ui/widgets/auto_size_label.h"
+#include "ui/widgets/picture_button.h"
+#include "ui/widgets/web_link_label.h"
 
 #include <QAbstractItemModel>
 #include <QAction>
@@ -58,7 +58,7 @@ void ConverterWindow::ConnectHandlers() {
     connect(copyPlainItem_, &QAction::triggered, this, [this] { CopyWithoutSeparators(); });
     connect(copyTableItem_, &QAction::triggered, this, [this] { CopyTable(); });
     connect(valueBox_, &QLineEdit::inputRejected, this, [this] { ExplainRejectedInput(); });
-    connect(homepageLink_, &TUrlLabel::LinkRequested, this,
+    connect(homepageLink_, &WebLinkLabel::LinkRequested, this,
             [this](const QString& address) { OpenHomepage(address); });
     for (QAction* item : {englishItem_, spanishItem_, germanItem_, italianItem_, frenchItem_}) {
         connect(item, &QAction::triggered, this, [this, item] { ChooseLanguage(item); });

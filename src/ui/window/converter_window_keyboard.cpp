@@ -1,6 +1,6 @@
 #include "ui/window/converter_window.h"
 
-#include "ui/widgets/t_label.h"
+#include "ui/widgets/auto_size_label.h"
 
 #include <QComboBox>
 #include <QContextMenuEvent>

@@ -9,8 +9,8 @@
 #include "ui/language/property_registry.h"
 #include "ui/program_identity.h"
 #include "ui/text_bytes.h"
-#include "ui/widgets/t_label.h"
-#include "ui/widgets/t_url_label.h"
+#include "ui/widgets/auto_size_label.h"
+#include "ui/widgets/web_link_label.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -3,12 +3,12 @@
 #include "decimal/display_digits.h"
 #include "ui/load_picture.h"
 #include "ui/program_identity.h"
-#include "ui/widgets/t_fixed_column_header.h"
-#include "ui/widgets/t_image_button.h"
-#include "ui/widgets/t_input_length_limit.h"
-#include "ui/widgets/t_label.h"
-#include "ui/widgets/t_separator.h"
-#include "ui/widgets/t_url_label.h"
+#include "ui/widgets/auto_size_label.h"
+#include "ui/widgets/fading_separator.h"
+#include "ui/widgets/fixed_column_header.h"
+#include "ui/widgets/input_length_limit.h"
+#include "ui/widgets/picture_button.h"
+#include "ui/widgets/web_link_label.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -95,27 +95,27 @@ void ConverterWindow::CreateComponents() {
     background_->setGeometry(0, 0, 610, 450);
     background_->setPixmap(LoadPicture(":/assets/background.jpg", "jpeg"));
 
-    digitsLabel_ = new TLabel(this, TLabel::Sizing::Fixed);
+    digitsLabel_ = new AutoSizeLabel(this, AutoSizeLabel::Sizing::Fixed);
     digitsLabel_->setGeometry(264, 34, 124, 33);
     digitsLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     digitsLabel_->setWordWrap(true);
     digitsLabel_->SetCaption("Max number of digits:");
 
-    categoryLabel_ = new TLabel(this, TLabel::Sizing::Fixed);
+    categoryLabel_ = new AutoSizeLabel(this, AutoSizeLabel::Sizing::Fixed);
     categoryLabel_->setGeometry(8, 34, 107, 33);
     categoryLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     categoryLabel_->setWordWrap(true);
     categoryLabel_->SetCaption("Please select:");
 
-    sourceUnitLabel_ = new TLabel(this, TLabel::Sizing::AutoWidth);
+    sourceUnitLabel_ = new AutoSizeLabel(this, AutoSizeLabel::Sizing::AutoWidth);
     sourceUnitLabel_->setGeometry(83, 128, 28, 13);
     sourceUnitLabel_->setAlignment(Qt::AlignRight | Qt::AlignTop);
     sourceUnitLabel_->SetCaption("From:");
 
-    headingSeparator_ = new TSeparator(this, QColor(218, 232, 252));
+    headingSeparator_ = new FadingSeparator(this, QColor(218, 232, 252));
     headingSeparator_->setGeometry(6, 72, 598, 1);
 
-    categoryHeading_ = new TLabel(this, TLabel::Sizing::AutoWidth);
+    categoryHeading_ = new AutoSizeLabel(this, AutoSizeLabel::Sizing::AutoWidth);
     categoryHeading_->setGeometry(120, 80, 135, 34);
     categoryHeading_->setFont(HeadingFont());
     QPalette headingPalette = categoryHeading_->palette();
@@ -128,20 +128,20 @@ void ConverterWindow::CreateComponents() {
     categoryHeading_->setGraphicsEffect(textShadow);
     categoryHeading_->SetCaption("Convert    ");
 
-    resultLabel_ = new TLabel(this, TLabel::Sizing::AutoWidth);
+    resultLabel_ = new AutoSizeLabel(this, AutoSizeLabel::Sizing::AutoWidth);
     resultLabel_->setGeometry(95, 160, 16, 13);
     resultLabel_->setAlignment(Qt::AlignRight | Qt::AlignTop);
     resultLabel_->SetCaption("To:");
 
     // The status strip's design texts stand until a language file replaces them, also when
     // none can be applied.
-    homepageLink_ = new TUrlLabel(this);
+    homepageLink_ = new WebLinkLabel(this);
     homepageLink_->setGeometry(30, 430, 168, 13);
     SetWhiteText(homepageLink_);
     homepageLink_->SetCaption(QStringLiteral("Homepage: ") + HomepageAddress);
     homepageLink_->SetUrl(HomepageAddress);
 
-    copyrightLabel_ = new TLabel(this, TLabel::Sizing::Fixed);
+    copyrightLabel_ = new AutoSizeLabel(this, AutoSizeLabel::Sizing::Fixed);
     copyrightLabel_->setGeometry(359, 431, 239, 11);
     copyrightLabel_->setFont(InterfaceFont(9));
     copyrightLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -149,7 +149,7 @@ void ConverterWindow::CreateComponents() {
     copyrightLabel_->SetCaption(QStringLiteral("Copyright (C) ") + CopyrightHolderText);
 
     // Why a value was refused; while it speaks, it stands where the copyright line was.
-    statusLabel_ = new TLabel(this, TLabel::Sizing::Fixed);
+    statusLabel_ = new AutoSizeLabel(this, AutoSizeLabel::Sizing::Fixed);
     statusLabel_->setGeometry(205, 429, 393, 15);
     statusLabel_->setFont(InterfaceFont(9));
     statusLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -158,17 +158,17 @@ void ConverterWindow::CreateComponents() {
 
     QFont boldFont = InterfaceFont(11);
     boldFont.setBold(true);
-    titleLabel_ = new TLabel(this, TLabel::Sizing::AutoWidth);
+    titleLabel_ = new AutoSizeLabel(this, AutoSizeLabel::Sizing::AutoWidth);
     titleLabel_->setGeometry(50, 9, 1, 13);
     // The title is part of the caption strip that drags the window.
     titleLabel_->setAttribute(Qt::WA_TransparentForMouseEvents);
     titleLabel_->setFont(boldFont);
     SetWhiteText(titleLabel_);
 
-    captionStrip_ = new TLabel(this, TLabel::Sizing::Fixed);
+    captionStrip_ = new AutoSizeLabel(this, AutoSizeLabel::Sizing::Fixed);
     captionStrip_->setGeometry(0, 0, 610, 28);
 
-    languageLabel_ = new TLabel(this, TLabel::Sizing::AutoWidth);
+    languageLabel_ = new AutoSizeLabel(this, AutoSizeLabel::Sizing::AutoWidth);
     languageLabel_->setGeometry(443, 6, 76, 13);
     languageLabel_->setFont(boldFont);
     languageLabel_->setAlignment(Qt::AlignRight | Qt::AlignTop);
@@ -177,13 +177,13 @@ void ConverterWindow::CreateComponents() {
     languageLabel_->hide();
     languageLabel_->setFocusPolicy(Qt::TabFocus);
 
-    closeButton_ = new TImageButton(this, ":/assets/close.png", ":/assets/close_hover.png");
+    closeButton_ = new PictureButton(this, ":/assets/close.png", ":/assets/close_hover.png");
     closeButton_->setGeometry(554, 1, 40, 20);
     closeButton_->setToolTip("Close");
     closeButton_->setAccessibleName("Close");
 
     minimizeButton_ =
-        new TImageButton(this, ":/assets/minimize.png", ":/assets/minimize_hover.png");
+        new PictureButton(this, ":/assets/minimize.png", ":/assets/minimize_hover.png");
     minimizeButton_->setGeometry(527, 1, 27, 20);
     minimizeButton_->setToolTip("Minimize");
     minimizeButton_->setAccessibleName("Minimize");
@@ -199,7 +199,7 @@ void ConverterWindow::CreateComponents() {
     resultTable_ = new QTableWidget(1, 2, this);
     resultTable_->setGeometry(120, 156, 474, 253);
     resultTable_->horizontalHeader()->hide();
-    TFixedColumnHeader::Install(*resultTable_, GridDefaultColumnWidth);
+    FixedColumnHeader::Install(*resultTable_, GridDefaultColumnWidth);
     resultTable_->horizontalHeader()->setDefaultSectionSize(GridDefaultColumnWidth);
     resultTable_->verticalHeader()->setMinimumSectionSize(GridRowHeight);
     resultTable_->verticalHeader()->setDefaultSectionSize(GridRowHeight);
@@ -214,7 +214,7 @@ void ConverterWindow::CreateComponents() {
 
     valueBox_ = new QLineEdit("1", this);
     valueBox_->setGeometry(304, 124, 290, 21);
-    TInputLengthLimit::Install(valueBox_, ValueLengthLimit);
+    InputLengthLimit::Install(valueBox_, ValueLengthLimit);
 
     digitsBox_ = new QSpinBox(this);
     digitsBox_->setGeometry(392, 40, 43, 21);

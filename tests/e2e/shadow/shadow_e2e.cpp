@@ -5,7 +5,7 @@
 
 #include "halo/shadow_color.h"
 #include "halo/shadow_image_build.h"
-#include "ui/shadow/form_shadow.h"
+#include "ui/shadow/halo_window.h"
 #include "ui/shadow/window_shape.h"
 
 #include <QBackingStore>
@@ -163,7 +163,7 @@ protected:
 // increments.
 class OwnerWindow : public QWidget {
 public:
-    explicit OwnerWindow(TFormShadow& shadow)
+    explicit OwnerWindow(HaloWindow& shadow)
         : QWidget(nullptr, Qt::FramelessWindowHint), shadow_(shadow) {
         Paint(*this, OwnerColor);
         setGeometry(QRect(OwnerPlace, QSize(OwnerWidth, OwnerHeight)));
@@ -176,7 +176,7 @@ protected:
     void hideEvent(QHideEvent* /*event*/) override { shadow_.SetShadowVisible(false); }
 
 private:
-    TFormShadow& shadow_;
+    HaloWindow& shadow_;
 };
 
 // ---- expectations ------------------------------------------------------------------------
@@ -334,7 +334,7 @@ protected:
         background = new BackgroundWindow;
         background->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(background));
-        shadow = new TFormShadow;
+        shadow = new HaloWindow;
         owner = new OwnerWindow(*shadow);
         shadow->SetOwnerForm(owner);
         shadow->SetShadowColor(MainWindowShadowColor);
@@ -375,7 +375,7 @@ protected:
     }
 
     static inline BackgroundWindow* background = nullptr;
-    static inline TFormShadow* shadow = nullptr;
+    static inline HaloWindow* shadow = nullptr;
     static inline OwnerWindow* owner = nullptr;
 };
 
@@ -476,7 +476,7 @@ TEST(ShadowWithoutCompositorTest, StaysHidden) {
     BackgroundWindow background;
     background.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&background));
-    TFormShadow shadow;
+    HaloWindow shadow;
     OwnerWindow owner(shadow);
     shadow.SetOwnerForm(&owner);
     shadow.SetShadowColor(MainWindowShadowColor);

@@ -7,12 +7,12 @@ namespace mensurix {
 // A transparent label. An auto-sized label fits its width to its text, keeping its left edge or,
 // when right-aligned, its right edge in place, so that a longer translation grows away from the
 // control it labels.
-class TLabel : public QLabel {
+class AutoSizeLabel : public QLabel {
     Q_OBJECT
 public:
     enum class Sizing { Fixed, AutoWidth };
 
-    TLabel(QWidget* parent, Sizing sizing);
+    AutoSizeLabel(QWidget* parent, Sizing sizing);
 
     void SetCaption(const QString& caption);
 

@@ -1,15 +1,15 @@
-#include "ui/widgets/t_url_label.h"
+#include "ui/widgets/web_link_label.h"
 
 #include <QMouseEvent>
 #include <QUrl>
 
 namespace mensurix {
 
-TUrlLabel::TUrlLabel(QWidget* parent) : TLabel(parent, Sizing::AutoWidth) {
+WebLinkLabel::WebLinkLabel(QWidget* parent) : AutoSizeLabel(parent, Sizing::AutoWidth) {
     setCursor(Qt::PointingHandCursor);
 }
 
-QString TUrlLabel::LinkTarget() const {
+QString WebLinkLabel::LinkTarget() const {
     const QString target = (url_.trimmed().isEmpty() ? text() : url_).trimmed();
     const QUrl address(target, QUrl::StrictMode);
     const QString scheme = address.scheme().toLower();
@@ -18,14 +18,14 @@ QString TUrlLabel::LinkTarget() const {
     return web ? target : QString();
 }
 
-void TUrlLabel::mouseReleaseEvent(QMouseEvent* event) {
+void WebLinkLabel::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
         const QString target = LinkTarget();
         if (!target.isEmpty()) {
             emit LinkRequested(target);
         }
     }
-    TLabel::mouseReleaseEvent(event);
+    AutoSizeLabel::mouseReleaseEvent(event);
 }
 
 } // namespace mensurix

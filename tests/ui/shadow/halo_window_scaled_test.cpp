@@ -6,7 +6,7 @@
 #include "main_window_halo.h"
 
 #include "halo/shadow_image_scale.h"
-#include "ui/shadow/form_shadow.h"
+#include "ui/shadow/halo_window.h"
 #include "ui/shadow/owner_shadow_shape.h"
 #include "ui/shadow/window_shape.h"
 
@@ -31,7 +31,7 @@ constexpr int LogicalWidth = OwnerWidth + 2 * ShadowMargin;
 constexpr int LogicalHeight = OwnerHeight + 2 * ShadowMargin;
 
 // Pixels whose opacity differs from the image code's halo by more than a level.
-int DifferingPixels(TFormShadow& shadow, const QWidget& owner, double ratio) {
+int DifferingPixels(HaloWindow& shadow, const QWidget& owner, double ratio) {
     const HaloScale scale = HaloScaleFor(ratio, LogicalWidth, LogicalHeight);
     ShadowImage wanted;
     BuildScaledShadowImage(wanted, scale, LogicalWidth, LogicalHeight, OwnerShadowShape(owner),
@@ -57,7 +57,7 @@ TEST(FormShadowScaledTest, PictureInTheDevicePixelsOfTheOwnersScreen) {
     QWidget owner(nullptr, Qt::FramelessWindowHint);
     owner.setGeometry(QRect(QPoint(100, 80), QSize(OwnerWidth, OwnerHeight)));
     owner.setMask(RoundRectRegion(1, 1, OwnerWidth, OwnerHeight, 9, 9));
-    TFormShadow shadow;
+    HaloWindow shadow;
     shadow.SetOwnerForm(&owner);
     shadow.SetShadowColor(MainWindowShadowColor);
     owner.show();

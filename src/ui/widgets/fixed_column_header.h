@@ -10,7 +10,7 @@ namespace mensurix {
 // place of the column itself. It scrolls with the rows but never sideways, and it takes neither
 // the focus nor a selection, so only the columns after it scroll under the horizontal bar and the
 // keyboard and the mouse reach only them. The model keeps its columns as they are.
-class TFixedColumnHeader final : public QHeaderView {
+class FixedColumnHeader final : public QHeaderView {
     Q_OBJECT
 public:
     // Makes column 0 of grid its fixed column, width pixels wide.
@@ -20,7 +20,7 @@ protected:
     void initStyleOptionForIndex(QStyleOptionHeader* option, int logicalIndex) const override;
 
 private:
-    explicit TFixedColumnHeader(QWidget* parent);
+    explicit FixedColumnHeader(QWidget* parent);
 };
 
 } // namespace mensurix

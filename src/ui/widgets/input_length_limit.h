@@ -10,7 +10,7 @@ namespace mensurix {
 // drop, a typed character), so that a long number is never silently cut as QLineEdit's own
 // maximum length cuts it; the edit emits inputRejected instead, and the window says why. Text
 // that the program sets is not limited.
-class TInputLengthLimit : public QValidator {
+class InputLengthLimit : public QValidator {
     Q_OBJECT
 public:
     // Gives the edit this limit in place of its own maximum length.
@@ -25,7 +25,7 @@ public:
     State validate(QString& input, int& position) const override;
 
 private:
-    TInputLengthLimit(QLineEdit* edit, int limit);
+    InputLengthLimit(QLineEdit* edit, int limit);
 
     int limit_;
 };

@@ -1,4 +1,4 @@
-#include "ui/widgets/t_image_button.h"
+#include "ui/widgets/picture_button.h"
 
 #include "ui/load_picture.h"
 
@@ -6,13 +6,13 @@
 
 namespace mensurix {
 
-TImageButton::TImageButton(QWidget* parent, const QString& normalImage, const QString& hoverImage)
+PictureButton::PictureButton(QWidget* parent, const QString& normalImage, const QString& hoverImage)
     : QAbstractButton(parent), normal_(LoadPicture(normalImage, "png")),
       hover_(LoadPicture(hoverImage, "png")) {
     setFocusPolicy(Qt::TabFocus);
 }
 
-void TImageButton::paintEvent(QPaintEvent*) {
+void PictureButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.drawPixmap(0, 0, underMouse_ || isDown() ? hover_ : normal_);
     if (hasFocus()) {
@@ -21,13 +21,13 @@ void TImageButton::paintEvent(QPaintEvent*) {
     }
 }
 
-void TImageButton::enterEvent(QEnterEvent* event) {
+void PictureButton::enterEvent(QEnterEvent* event) {
     underMouse_ = true;
     update();
     QAbstractButton::enterEvent(event);
 }
 
-void TImageButton::leaveEvent(QEvent* event) {
+void PictureButton::leaveEvent(QEvent* event) {
     underMouse_ = false;
     update();
     QAbstractButton::leaveEvent(event);

@@ -6,10 +6,10 @@
 namespace mensurix {
 
 // A thin line that fades out towards both ends.
-class TSeparator : public QWidget {
+class FadingSeparator : public QWidget {
     Q_OBJECT
 public:
-    TSeparator(QWidget* parent, const QColor& color);
+    FadingSeparator(QWidget* parent, const QColor& color);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

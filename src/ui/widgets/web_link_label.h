@@ -1,16 +1,16 @@
 #pragma once
 
-#include "ui/widgets/t_label.h"
+#include "ui/widgets/auto_size_label.h"
 
 namespace mensurix {
 
 // The homepage link: a click opens `URL` (or, when that is blank, the caption) in the user's
 // browser. Only http and https addresses are opened, so that a language file that sets the
 // address cannot make a click start a program or open a local file.
-class TUrlLabel : public TLabel {
+class WebLinkLabel : public AutoSizeLabel {
     Q_OBJECT
 public:
-    explicit TUrlLabel(QWidget* parent);
+    explicit WebLinkLabel(QWidget* parent);
 
     void SetUrl(const QString& url) { url_ = url; }
 

@@ -6,10 +6,10 @@
 namespace mensurix {
 
 // A picture button of the caption strip: its normal image, a brighter one under the mouse.
-class TImageButton : public QAbstractButton {
+class PictureButton : public QAbstractButton {
     Q_OBJECT
 public:
-    TImageButton(QWidget* parent, const QString& normalImage, const QString& hoverImage);
+    PictureButton(QWidget* parent, const QString& normalImage, const QString& hoverImage);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -1,17 +1,17 @@
-#include "ui/widgets/t_label.h"
+#include "ui/widgets/auto_size_label.h"
 
 namespace mensurix {
 
-TLabel::TLabel(QWidget* parent, Sizing sizing) : QLabel(parent), sizing_(sizing) {
+AutoSizeLabel::AutoSizeLabel(QWidget* parent, Sizing sizing) : QLabel(parent), sizing_(sizing) {
     setTextFormat(Qt::PlainText);
 }
 
-void TLabel::SetCaption(const QString& caption) {
+void AutoSizeLabel::SetCaption(const QString& caption) {
     setText(caption);
     FitWidthToText();
 }
 
-void TLabel::FitWidthToText() {
+void AutoSizeLabel::FitWidthToText() {
     if (sizing_ != Sizing::AutoWidth) {
         return;
     }

@@ -26,15 +26,15 @@ namespace mensurix {
 // The halo takes the owner's shape from its mask (when the mask has more than one rectangle),
 // its window opacity as its own, and honours a transparent colour that the owner declares
 // through the TransparentColorProperty.
-class TFormShadow : public QWidget {
+class HaloWindow : public QWidget {
     Q_OBJECT
 
 public:
     // parent only owns the shadow (deletes it at the latest with itself); the shadow is always a
     // top-level window. No native window is created before it is needed.
-    explicit TFormShadow(QWidget* parent = nullptr);
+    explicit HaloWindow(QWidget* parent = nullptr);
     // Detaches from the owner, frees the image and destroys the window.
-    ~TFormShadow() override;
+    ~HaloWindow() override;
 
     // Follows form, or nothing with nullptr. Detaching leaves the previous owner as it was.
     void SetOwnerForm(QWidget* form);

@@ -1,4 +1,4 @@
-#include "ui/shadow/form_shadow.h"
+#include "ui/shadow/halo_window.h"
 
 #include "halo/shadow_color.h"
 #include "halo/shadow_image_build.h"
@@ -19,7 +19,7 @@
 
 namespace mensurix {
 
-TFormShadow::TFormShadow(QWidget* parent)
+HaloWindow::HaloWindow(QWidget* parent)
     : QWidget(parent, OwnerWindowTracker::FollowerWindowFlags()),
       tracker_(*this, [this](OwnerWindowChange change) { OnOwnerWindowChange(change); }) {
     setAttribute(Qt::WA_TranslucentBackground);
@@ -32,12 +32,12 @@ TFormShadow::TFormShadow(QWidget* parent)
     setGeometry(0, 0, 0, 0);
 }
 
-TFormShadow::~TFormShadow() {
+HaloWindow::~HaloWindow() {
     SetOwnerForm(nullptr);
     ShadowBitmap.Clear();
 }
 
-void TFormShadow::SetOwnerForm(QWidget* form) {
+void HaloWindow::SetOwnerForm(QWidget* form) {
     if (form == OwnerForm) {
         return;
     }
@@ -62,7 +62,7 @@ void TFormShadow::SetOwnerForm(QWidget* form) {
     RequestRefresh();
 }
 
-void TFormShadow::SetShadowVisible(bool value) {
+void HaloWindow::SetShadowVisible(bool value) {
     if (value == ShadowVisible) {
         return;
     }
@@ -70,7 +70,7 @@ void TFormShadow::SetShadowVisible(bool value) {
     RequestRefresh();
 }
 
-void TFormShadow::SetShadowColor(std::uint32_t colorRef) {
+void HaloWindow::SetShadowColor(std::uint32_t colorRef) {
     if (colorRef == ShadowColor) {
         return;
     }
@@ -78,7 +78,7 @@ void TFormShadow::SetShadowColor(std::uint32_t colorRef) {
     UpdateLayer();
 }
 
-bool TFormShadow::eventFilter(QObject* watched, QEvent* event) {
+bool HaloWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == OwnerForm) {
         HandleOwnerEvent(*event);
     } else if (watched == ownerWindow_ && event->type() == QEvent::Expose) {
@@ -87,7 +87,7 @@ bool TFormShadow::eventFilter(QObject* watched, QEvent* event) {
     return false;
 }
 
-void TFormShadow::WatchOwnerWindow() {
+void HaloWindow::WatchOwnerWindow() {
     QWindow* window = OwnerForm ? OwnerForm->windowHandle() : nullptr;
     if (window == ownerWindow_) {
         return;
@@ -104,14 +104,14 @@ void TFormShadow::WatchOwnerWindow() {
 // The window system shows an exposed owner. The halo comes at once, before the owner's first
 // picture is drawn, so that both windows are drawn in the same pass rather than one after the
 // other; the tracker's own notification of the mapping may still wait behind that drawing.
-void TFormShadow::OwnerExposed() {
+void HaloWindow::OwnerExposed() {
     if (!isVisible() && ownerWindow_->isExposed()) {
         tracker_.ReadPendingNotifications();
         RequestRefresh();
     }
 }
 
-void TFormShadow::HandleOwnerEvent(const QEvent& event) {
+void HaloWindow::HandleOwnerEvent(const QEvent& event) {
     switch (event.type()) {
     case QEvent::WinIdChange:
         WatchOwnerWindow();
@@ -138,7 +138,7 @@ void TFormShadow::HandleOwnerEvent(const QEvent& event) {
     }
 }
 
-void TFormShadow::OnOwnerWindowChange(OwnerWindowChange change) {
+void HaloWindow::OnOwnerWindowChange(OwnerWindowChange change) {
     switch (change) {
     case OwnerWindowChange::Hiding:
         HideUnlessOwnerStaysNormal(true);
@@ -154,19 +154,19 @@ void TFormShadow::OnOwnerWindowChange(OwnerWindowChange change) {
     }
 }
 
-void TFormShadow::RequestRefresh() {
+void HaloWindow::RequestRefresh() {
     if (OwnerHasNativeWindow()) {
         FollowOwnerChange();
     }
 }
 
-void TFormShadow::HideUnlessOwnerStaysNormal(bool ownerHiding) {
+void HaloWindow::HideUnlessOwnerStaysNormal(bool ownerHiding) {
     if (ownerHiding || !OwnerStateNormal()) {
         hide();
     }
 }
 
-void TFormShadow::FollowOwnerChange() {
+void HaloWindow::FollowOwnerChange() {
     if (!OwnerForm->isMaximized()) {
         BuildShadow();
     }
@@ -180,7 +180,7 @@ void TFormShadow::FollowOwnerChange() {
     }
 }
 
-void TFormShadow::BuildShadow() {
+void HaloWindow::BuildShadow() {
     if (!ShadowVisible || !OwnerHasNativeWindow()) {
         return;
     }
@@ -216,7 +216,7 @@ void TFormShadow::BuildShadow() {
     UpdateLayer();
 }
 
-void TFormShadow::UpdateLayer() {
+void HaloWindow::UpdateLayer() {
     const qreal opacity = OwnerForm ? OwnerForm->windowOpacity() : 1.0;
     if (windowOpacity() != opacity) {
         setWindowOpacity(opacity);
@@ -227,7 +227,7 @@ void TFormShadow::UpdateLayer() {
     }
 }
 
-bool TFormShadow::HandLayerToWindowSystem() {
+bool HaloWindow::HandLayerToWindowSystem() {
     if (ShadowBitmap.IsEmpty()) {
         return false;
     }
@@ -245,7 +245,7 @@ bool TFormShadow::HandLayerToWindowSystem() {
     return picture.Show();
 }
 
-void TFormShadow::EnsureNativeWindow() {
+void HaloWindow::EnsureNativeWindow() {
     if (internalWinId() != 0) {
         return;
     }
@@ -260,20 +260,20 @@ void TFormShadow::EnsureNativeWindow() {
     setAttribute(Qt::WA_PaintOnScreen, layerHeldByWindowSystem_);
 }
 
-bool TFormShadow::OwnerHasNativeWindow() const {
+bool HaloWindow::OwnerHasNativeWindow() const {
     return OwnerForm && OwnerForm->internalWinId() != 0;
 }
 
-bool TFormShadow::OwnerStateNormal() const {
+bool HaloWindow::OwnerStateNormal() const {
     return !(OwnerForm->windowState() &
              (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
 }
 
-QPaintEngine* TFormShadow::paintEngine() const {
+QPaintEngine* HaloWindow::paintEngine() const {
     return layerHeldByWindowSystem_ ? nullptr : QWidget::paintEngine();
 }
 
-void TFormShadow::paintEvent(QPaintEvent* /*event*/) {
+void HaloWindow::paintEvent(QPaintEvent* /*event*/) {
     if (layerHeldByWindowSystem_) {
         return;
     }

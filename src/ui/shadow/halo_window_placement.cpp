@@ -1,4 +1,4 @@
-#include "ui/shadow/form_shadow.h"
+#include "ui/shadow/halo_window.h"
 
 #include "halo/shadow_image_build.h"
 
@@ -7,7 +7,7 @@
 
 namespace mensurix {
 
-void TFormShadow::PlaceAroundOwner() {
+void HaloWindow::PlaceAroundOwner() {
     EnsureNativeWindow();
     // On the owner's screen, so that Qt gives the halo the owner's device pixel ratio and its
     // native window the size of the image.
@@ -28,7 +28,7 @@ void TFormShadow::PlaceAroundOwner() {
 
 // From the owner's own device pixels, not from Qt's logical geometry: at a fractional scale
 // factor the logical position is rounded, and the halo would stand a device pixel off.
-bool TFormShadow::FollowOwnerMove() {
+bool HaloWindow::FollowOwnerMove() {
     const std::optional<QRect> owner = tracker_.OwnerNativeGeometry();
     if (!OwnerForm || !owner) {
         return false;
@@ -37,7 +37,7 @@ bool TFormShadow::FollowOwnerMove() {
     return tracker_.PlaceFollower(owner->topLeft() + QPoint(shift, shift));
 }
 
-bool TFormShadow::OwnerShownByWindowSystem() const {
+bool HaloWindow::OwnerShownByWindowSystem() const {
     return tracker_.OwnerViewable() && tracker_.CanShowFollower();
 }
 

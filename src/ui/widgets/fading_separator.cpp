@@ -1,15 +1,16 @@
-#include "ui/widgets/t_separator.h"
+#include "ui/widgets/fading_separator.h"
 
 #include <QLinearGradient>
 #include <QPainter>
 
 namespace mensurix {
 
-TSeparator::TSeparator(QWidget* parent, const QColor& color) : QWidget(parent), color_(color) {
+FadingSeparator::FadingSeparator(QWidget* parent, const QColor& color)
+    : QWidget(parent), color_(color) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-void TSeparator::paintEvent(QPaintEvent*) {
+void FadingSeparator::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     QLinearGradient gradient(0, 0, width(), 0);
     QColor faded = color_;

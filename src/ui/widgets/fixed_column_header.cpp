@@ -1,19 +1,19 @@
-#include "ui/widgets/t_fixed_column_header.h"
+#include "ui/widgets/fixed_column_header.h"
 
 #include <QStyleOptionHeader>
 #include <QTableView>
 
 namespace mensurix {
 
-TFixedColumnHeader::TFixedColumnHeader(QWidget* parent) : QHeaderView(Qt::Vertical, parent) {
+FixedColumnHeader::FixedColumnHeader(QWidget* parent) : QHeaderView(Qt::Vertical, parent) {
     setSectionsClickable(false);
     setHighlightSections(false);
     setTextElideMode(Qt::ElideNone);
     setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 }
 
-void TFixedColumnHeader::Install(QTableView& grid, int width) {
-    auto* header = new TFixedColumnHeader(&grid);
+void FixedColumnHeader::Install(QTableView& grid, int width) {
+    auto* header = new FixedColumnHeader(&grid);
     grid.setVerticalHeader(header);
     header->setFixedWidth(width);
     header->show();
@@ -23,8 +23,8 @@ void TFixedColumnHeader::Install(QTableView& grid, int width) {
     grid.setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
 }
 
-void TFixedColumnHeader::initStyleOptionForIndex(QStyleOptionHeader* option,
-                                                 int logicalIndex) const {
+void FixedColumnHeader::initStyleOptionForIndex(QStyleOptionHeader* option,
+                                                int logicalIndex) const {
     QHeaderView::initStyleOptionForIndex(option, logicalIndex);
     option->text = model()->index(logicalIndex, 0).data(Qt::DisplayRole).toString();
 }

@@ -1,7 +1,7 @@
 #include "main_window_halo.h"
 
 #include "halo/shadow_image_build.h"
-#include "ui/shadow/form_shadow.h"
+#include "ui/shadow/halo_window.h"
 #include "ui/shadow/owner_transparency.h"
 #include "ui/shadow/window_shape.h"
 
@@ -28,7 +28,7 @@ const QPoint OwnerPosition(100, 80);
 const QPoint MarginShift(-ShadowMargin, -ShadowMargin);
 
 // The halo as it would be drawn on the screen, premultiplied.
-QImage ShadowPixels(TFormShadow& shadow) {
+QImage ShadowPixels(HaloWindow& shadow) {
     return shadow.grab().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
@@ -51,7 +51,7 @@ class FormShadowTest : public ::testing::Test {
 protected:
     void SetUp() override {
         owner_ = MakeOwner(OwnerPosition, true);
-        shadow_ = std::make_unique<TFormShadow>();
+        shadow_ = std::make_unique<HaloWindow>();
         shadow_->SetOwnerForm(owner_.get());
         shadow_->SetShadowColor(MainWindowShadowColor);
         owner_->show();
@@ -64,7 +64,7 @@ protected:
     }
 
     std::unique_ptr<QWidget> owner_;
-    std::unique_ptr<TFormShadow> shadow_;
+    std::unique_ptr<HaloWindow> shadow_;
 };
 
 TEST_F(FormShadowTest, StandsAroundTheShownOwner) {
@@ -224,7 +224,7 @@ TEST(FormShadowShapeTest, UnmaskedOwnerCastsItsRectangle) {
     for (const Case& row : cases) {
         SCOPED_TRACE(row.name);
         const auto owner = MakeOwner(OwnerPosition, row.rounded);
-        TFormShadow shadow;
+        HaloWindow shadow;
         shadow.SetOwnerForm(owner.get());
         shadow.SetShadowColor(MainWindowShadowColor);
         owner->show();
@@ -242,7 +242,7 @@ TEST(FormShadowTransparencyTest, SeeThroughOwnerCastsNoHaloAndRedrawsOnItsColour
     QPalette palette = owner->palette();
     palette.setColor(QPalette::Window, Qt::magenta);
     owner->setPalette(palette);
-    TFormShadow shadow;
+    HaloWindow shadow;
     shadow.SetOwnerForm(owner.get());
     owner->show();
     shadow.SetShadowVisible(true);
@@ -265,7 +265,7 @@ TEST(FormShadowTransparencyTest, SeeThroughOwnerCastsNoHaloAndRedrawsOnItsColour
 
 TEST(FormShadowLifetimeTest, NoNativeWindowBeforeItIsNeeded) {
     const auto owner = MakeOwner(OwnerPosition, true);
-    TFormShadow shadow;
+    HaloWindow shadow;
     shadow.SetOwnerForm(owner.get());
     shadow.SetShadowVisible(true);
     EXPECT_EQ(shadow.internalWinId(), WId(0));
@@ -277,7 +277,7 @@ TEST(FormShadowLifetimeTest, NoNativeWindowBeforeItIsNeeded) {
 
 TEST(FormShadowLifetimeTest, ParentOwnsTheShadowButNeverFramesIt) {
     auto owner = MakeOwner(OwnerPosition, true);
-    QPointer<TFormShadow> shadow = new TFormShadow(owner.get());
+    QPointer<HaloWindow> shadow = new HaloWindow(owner.get());
     shadow->SetOwnerForm(owner.get());
     owner->show();
     shadow->SetShadowVisible(true);
