@@ -2,6 +2,7 @@
 #include "halo/shadow_image_build.h"
 #include "halo/shadow_image_scale.h"
 #include "halo/shadow_layer.h"
+#include "ui/shadow/main_window_outline.h"
 #include "ui/shadow/owner_shadow_shape.h"
 #include "ui/shadow/window_shape.h"
 
@@ -18,13 +19,15 @@ void PremultiplyLayer(const ShadowImage& image) {
                     [](int, const std::uint32_t* pixels) { benchmark::DoNotOptimize(pixels); });
 }
 
-// One halo image for the 610 x 450 main window: drawing, blurring and premultiplying, what a
+// One halo image for the main window: drawing, blurring and premultiplying, what a
 // resize of the window costs (a move costs none of it).
 void BM_BuildMainWindowHalo(benchmark::State& state) {
-    const std::vector<PixelRect> shape = ShapeRectsOfRegion(RoundRectRegion(1, 1, 610, 450, 9, 9),
-                                                            QPoint(ShadowMargin, ShadowMargin));
+    const std::vector<PixelRect> shape =
+        ShapeRectsOfRegion(RoundRectRegion(1, 1, MainWindowWidth, MainWindowHeight,
+                                           MainWindowCornerEllipse, MainWindowCornerEllipse),
+                           QPoint(ShadowMargin, ShadowMargin));
     ShadowImage image;
-    image.Resize(610 + 2 * ShadowMargin, 450 + 2 * ShadowMargin);
+    image.Resize(MainWindowWidth + 2 * ShadowMargin, MainWindowHeight + 2 * ShadowMargin);
     for (auto _ : state) {
         BuildShadowImage(image, shape, std::nullopt);
         PremultiplyLayer(image);
@@ -35,10 +38,12 @@ BENCHMARK(BM_BuildMainWindowHalo)->Unit(benchmark::kMillisecond);
 // The same halo for a screen scaled by range(0) percent: drawn at 100 % and resampled to device
 // pixels, what showing the window there costs once.
 void BM_BuildScaledMainWindowHalo(benchmark::State& state) {
-    const std::vector<PixelRect> shape = ShapeRectsOfRegion(RoundRectRegion(1, 1, 610, 450, 9, 9),
-                                                            QPoint(ShadowMargin, ShadowMargin));
-    const int width = 610 + 2 * ShadowMargin;
-    const int height = 450 + 2 * ShadowMargin;
+    const std::vector<PixelRect> shape =
+        ShapeRectsOfRegion(RoundRectRegion(1, 1, MainWindowWidth, MainWindowHeight,
+                                           MainWindowCornerEllipse, MainWindowCornerEllipse),
+                           QPoint(ShadowMargin, ShadowMargin));
+    const int width = MainWindowWidth + 2 * ShadowMargin;
+    const int height = MainWindowHeight + 2 * ShadowMargin;
     const HaloScale scale = HaloScaleFor(static_cast<double>(state.range(0)) / 100, width, height);
     ShadowImage image;
     for (auto _ : state) {

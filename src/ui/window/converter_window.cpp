@@ -94,7 +94,8 @@ void ConverterWindow::ShutDown() {
 void ConverterWindow::ApplyWindowRegion() {
     setMask(RoundRectRegion(background_->x() + 1, background_->y() + 1,
                             background_->x() + background_->width(),
-                            background_->y() + background_->height(), 9, 9));
+                            background_->y() + background_->height(), MainWindowCornerEllipse,
+                            MainWindowCornerEllipse));
     winId();
 }
 

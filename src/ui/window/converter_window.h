@@ -8,6 +8,7 @@
 #include "settings/settings.h"
 #include "ui/language/component_lookup.h"
 #include "ui/language/property_registry.h"
+#include "ui/shadow/main_window_outline.h"
 #include "ui/window/converter_window_services.h"
 
 #include <QPoint>
@@ -51,7 +52,7 @@ class ConverterWindow : public QWidget, public DesignedWindow {
     Q_OBJECT
 public:
     // The window's designed client size; it is never made smaller.
-    static constexpr QSize DesignedClientSize{610, 450};
+    static constexpr QSize DesignedClientSize{MainWindowWidth, MainWindowHeight};
 
     explicit ConverterWindow(ConverterWindowServices services = DefaultServices());
     ~ConverterWindow() override;

@@ -92,7 +92,7 @@ void ConverterWindow::CreateComponents() {
     // Creation order is stacking order: later labels lie above earlier ones, and the controls
     // above all labels.
     background_ = new QLabel(this);
-    background_->setGeometry(0, 0, 610, 450);
+    background_->setGeometry(QRect(QPoint(), DesignedClientSize));
     background_->setPixmap(LoadPicture(":/assets/background.jpg", "jpeg"));
 
     digitsLabel_ = new AutoSizeLabel(this, AutoSizeLabel::Sizing::Fixed);

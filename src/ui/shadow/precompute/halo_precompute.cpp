@@ -1,25 +1,25 @@
 #include "halo/precomputed_halo.h"
 #include "halo/shadow_image_build.h"
+#include "ui/shadow/main_window_outline.h"
 #include "ui/shadow/owner_shadow_shape.h"
 #include "ui/shadow/window_shape.h"
 
 #include <cstdio>
-#include <cstdlib>
 #include <fstream>
 #include <string>
 
-// Draws the halo of a frameless window cut to a rectangle with rounded corners, as the window
-// region of the main window cuts it, and writes it as a precomputed halo for the build to embed:
-//   halo_precompute OUTPUT WIDTH HEIGHT CORNER_ELLIPSE
+// Draws the halo of the main window's outline, as its window region cuts it, and writes it as a
+// precomputed halo for the build to embed:
+//   halo_precompute OUTPUT
 int main(int argc, char* argv[]) {
     using namespace mensurix;
-    if (argc != 5) {
-        std::fprintf(stderr, "usage: halo_precompute OUTPUT WIDTH HEIGHT CORNER_ELLIPSE\n");
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: halo_precompute OUTPUT\n");
         return 2;
     }
-    const int width = std::atoi(argv[2]);
-    const int height = std::atoi(argv[3]);
-    const int ellipse = std::atoi(argv[4]);
+    const int width = MainWindowWidth;
+    const int height = MainWindowHeight;
+    const int ellipse = MainWindowCornerEllipse;
     const std::vector<PixelRect> shape = ShapeRectsOfRegion(
         RoundRectRegion(1, 1, width, height, ellipse, ellipse), QPoint(ShadowMargin, ShadowMargin));
     ShadowImage halo;
