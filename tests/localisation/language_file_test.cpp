@@ -1,28 +1,25 @@
 #include "files/replace_file_contents.h"
 #include "localisation/language_file.h"
+#include "scratch_directory.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
 
 namespace mensurix {
 namespace {
 
+// Each test writes its file into a folder of its own: tests of one program may run at once.
 class LanguageFileTest : public ::testing::Test {
 protected:
     std::string Write(const std::string& contents) {
-        ReplaceFileContents(path_, contents);
-        return path_;
+        const std::string path = directory_.PathOf("Language.isl");
+        ReplaceFileContents(path, contents);
+        return path;
     }
-    void TearDown() override { std::filesystem::remove(path_); }
 
 private:
-    std::string path_ =
-        (std::filesystem::temp_directory_path() /
-         ("mensurix-language-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-          ".isl"))
-            .string();
+    ScratchDirectory directory_;
 };
 
 TEST_F(LanguageFileTest, MessagesAndComponentLines) {

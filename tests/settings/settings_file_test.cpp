@@ -75,10 +75,10 @@ TEST(ReadSettings, DefaultsAndRanges) {
 }
 
 // Settings that differ from `settings` in every value, as read at the start of a run that then
-// changed all of them.
+// changed all of them. The lowest bit is flipped, so that no value overflows.
 Settings UnlikeEveryValue(const Settings& settings) {
-    return {settings.Digits + 1, !settings.Separators, settings.Class + 1,
-            static_cast<std::uint8_t>(settings.Language + 1)};
+    return {settings.Digits ^ 1, !settings.Separators, settings.Class ^ 1,
+            static_cast<std::uint8_t>(settings.Language ^ 1U)};
 }
 
 TEST(WriteSettings, FreshFileHoldsTheFourKeysInOrder) {
