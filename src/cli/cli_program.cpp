@@ -164,12 +164,12 @@ private:
     }
 
     // The value as a quantity of the source unit; a sum may name other units of its category.
-    ExactFraction TypedValue(const UnitPosition& from) const {
-        const NumberReading reading =
+    NumberReading TypedValue(const UnitPosition& from) const {
+        NumberReading reading =
             ReadTypedQuantity(catalogue_[from.Category], from.Unit, options_.Value,
                               NumberConventions{options_.DecimalComma});
         if (!reading.Refusal) {
-            return reading.Value;
+            return reading;
         }
         std::string message = EnglishRefusal(options_.Value, *reading.Refusal);
         if (reading.Refusal->Kind == RefusalKind::DecimalComma) {
@@ -178,9 +178,9 @@ private:
         throw Failure{message};
     }
 
-    CategoryResults Converted(const UnitPosition& from) const {
+    CategoryResults Converted(const UnitPosition& from, const ExactFraction& value) const {
         const UnitCategory& category = catalogue_[from.Category];
-        CategoryResults results = ConvertAcrossCategory(category, from.Unit, TypedValue(from));
+        CategoryResults results = ConvertAcrossCategory(category, from.Unit, value);
         if (results.Refusal == ConversionRefusal::BelowAbsoluteZero) {
             const auto absolute = std::find_if(category.Units.begin(), category.Units.end(),
                                                [](const UnitEntry& u) { return u.Scale.Absolute; });
@@ -191,20 +191,17 @@ private:
         return results;
     }
 
-    // A value that names its own units ("5 ft 3 in") asks for one unit: the one given after it.
-    bool ValueNamesItsUnits() const {
-        return static_cast<bool>(
-            ReadTypedNumber(options_.Value, NumberConventions{options_.DecimalComma}).Refusal);
-    }
-
     std::string Conversion() const {
         const UnitPosition from = Resolve(options_.From);
         const UnitCategory& category = catalogue_[from.Category];
-        if (options_.To.empty() && ValueNamesItsUnits()) {
-            return SingleValue(from, from.Unit);
-        }
         if (options_.To.empty()) {
-            const auto values = Converted(from).Values;
+            const NumberReading typed = TypedValue(from);
+            const CategoryResults results = Converted(from, typed.Value);
+            // A value that names its own units ("5 ft 3 in") asks for one unit: the one after it.
+            if (typed.NamesUnits) {
+                return SingleValue(from, results, from.Unit);
+            }
+            const auto& values = results.Values;
             std::vector<std::vector<std::string>> rows;
             for (std::size_t row = 0; row < values.size(); ++row) {
                 rows.push_back({category.Units[row].Name, Shown(values[row])});
@@ -218,12 +215,13 @@ private:
                           Quoted(options_.To) + " one of " + catalogue_[to.Category].Name +
                           "; both units must be of one category"};
         }
-        return SingleValue(from, *target);
+        return SingleValue(from, Converted(from, TypedValue(from).Value), *target);
     }
 
     // The value in one unit (row) of the source's category.
-    std::string SingleValue(const UnitPosition& from, std::size_t row) const {
-        const ConvertedValue value = Converted(from).Values.at(row);
+    std::string SingleValue(const UnitPosition& from, const CategoryResults& results,
+                            std::size_t row) const {
+        const ConvertedValue& value = results.Values.at(row);
         const std::string& name = catalogue_[from.Category].Units[row].Name;
         if (value.Missing == MissingValue::ReciprocalOfZero) {
             throw Failure{"zero has no value in " + Quoted(name) + " (reciprocal units)"};

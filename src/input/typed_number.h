@@ -29,6 +29,7 @@ struct NumberConventions {
 struct NumberReading {
     ExactFraction Value;
     std::optional<InputRefusal> Refusal;
+    bool NamesUnits = false; // a sum of quantities with their units ("5 ft 3 in"), not a number
 };
 
 // The value of a typed or pasted UTF-8 text: blanks around it; "+", "-" and U+2212 signs;

@@ -180,7 +180,9 @@ NumberReading ReadTypedQuantity(const UnitCategory& category, std::size_t source
     if (!anyUnit) {
         return number;
     }
-    return QuantitySum(category, text, conventions).Read(sourceIndex, terms);
+    NumberReading sum = QuantitySum(category, text, conventions).Read(sourceIndex, terms);
+    sum.NamesUnits = true;
+    return sum;
 }
 
 } // namespace mensurix
