@@ -3,6 +3,7 @@
 
 #include "halo/shadow_image_build.h"
 #include "halo/shadow_image_scale.h"
+#include "see_through_mask.h"
 
 #include <gtest/gtest.h>
 
@@ -195,12 +196,7 @@ TEST(HaloScaleAtOneTest, IsTheHundredPercentHaloItself) {
 TEST(HaloScaleMaskTest, SeeThroughPixelsKeepTheHaloInDevicePixels) {
     constexpr int width = 80;
     constexpr int height = 20;
-    TransparencyMask mask(width, height);
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width / 2; ++x) {
-            mask.SetSeeThrough(x, y, true);
-        }
-    }
+    const TransparencyMask mask = test::LeftHalfSeeThrough(width, height);
     const std::vector<PixelRect> shape = {
         {ShadowMargin, ShadowMargin, ShadowMargin + width, ShadowMargin + height}};
     const int logicalWidth = width + 2 * ShadowMargin;

@@ -1,4 +1,5 @@
 #include "main_window_halo.h"
+#include "see_through_mask.h"
 
 #include "halo/alpha_scale_table.h"
 #include "halo/shadow_blur.h"
@@ -217,12 +218,7 @@ TEST(BuildShadowImageTest, SeeThroughPixelsCastNoHaloAndKeepTheHaloBeneath) {
     constexpr int height = 20;
     ShadowImage image;
     image.Resize(width + 2 * ShadowMargin, height + 2 * ShadowMargin);
-    TransparencyMask mask(width, height);
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width / 2; ++x) {
-            mask.SetSeeThrough(x, y, true);
-        }
-    }
+    const TransparencyMask mask = test::LeftHalfSeeThrough(width, height);
     const std::vector<PixelRect> shape = {
         {ShadowMargin, ShadowMargin, ShadowMargin + width, ShadowMargin + height}};
     BuildShadowImage(image, shape, PlacedTransparencyMask{mask, ShadowMargin, ShadowMargin});
