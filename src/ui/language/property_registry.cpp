@@ -28,8 +28,8 @@
 namespace mensurix {
 namespace {
 
-// How a language file's value is used for a property; Other ones are published but ignored.
-enum class PropertyKind { Integer, Text, StringList, Other };
+// How a language file's value is used for a property.
+enum class PropertyKind { Integer, Text, StringList };
 
 // The kinds of component that language files address; each property applies to some of them.
 enum Component : unsigned {
@@ -280,11 +280,9 @@ void SetDropDownCount(QObject* object, const Value& value) {
     static_cast<QComboBox*>(object)->setMaxVisibleItems(qMax(1, static_cast<int>(value.number)));
 }
 
-void Ignore(QObject*, const Value&) {}
-
-// The published properties language files may name. Properties of other types (Boolean,
-// enumerations, fonts, sets) are known but do nothing.
-constexpr std::array<PublishedProperty, 33> Properties = {{
+// The published properties language files may name. The form's properties of other types
+// (Visible, Enabled, Font, Alignment, TabOrder, events, ...) take nothing, like unknown ones.
+constexpr std::array<PublishedProperty, 17> Properties = {{
     {"Caption", Window | AnyLabel | ImageButton | CheckBox | MenuItem, PropertyKind::Text,
      SetCaption},
     {"Hint", AnyControl | MenuItem | Window, PropertyKind::Text, SetHint},
@@ -303,22 +301,6 @@ constexpr std::array<PublishedProperty, 33> Properties = {{
     {"MaxValue", SpinEdit, PropertyKind::Integer, SetSpinMaximum},
     {"MaxLength", Edit, PropertyKind::Integer, SetMaxLength},
     {"DropDownCount", ComboBox, PropertyKind::Integer, SetDropDownCount},
-    {"Visible", Everything, PropertyKind::Other, Ignore},
-    {"Enabled", Everything, PropertyKind::Other, Ignore},
-    {"Checked", CheckBox | MenuItem, PropertyKind::Other, Ignore},
-    {"Font", Window | AnyControl, PropertyKind::Other, Ignore},
-    {"Alignment", AnyLabel | CheckBox, PropertyKind::Other, Ignore},
-    {"AutoSize", AnyLabel | Picture | Edit, PropertyKind::Other, Ignore},
-    {"Transparent", AnyLabel | Picture, PropertyKind::Other, Ignore},
-    {"WordWrap", AnyLabel, PropertyKind::Other, Ignore},
-    {"ShowHint", Window | AnyControl, PropertyKind::Other, Ignore},
-    {"ParentFont", AnyControl, PropertyKind::Other, Ignore},
-    {"ParentColor", AnyControl, PropertyKind::Other, Ignore},
-    {"TabStop", AnyControl, PropertyKind::Other, Ignore},
-    {"TabOrder", AnyControl, PropertyKind::Other, Ignore},
-    {"Style", ComboBox, PropertyKind::Other, Ignore},
-    {"ReadOnly", Edit, PropertyKind::Other, Ignore},
-    {"OnClick", Everything, PropertyKind::Other, Ignore},
 }};
 
 const PublishedProperty* Lookup(const QObject* component, std::string_view name) {
@@ -335,7 +317,7 @@ const PublishedProperty* Lookup(const QObject* component, std::string_view name)
 
 bool SetPropertyByName(QObject* component, std::string_view name, std::string_view value) {
     const PublishedProperty* property = component == nullptr ? nullptr : Lookup(component, name);
-    if (property == nullptr || property->kind == PropertyKind::Other) {
+    if (property == nullptr) {
         return false;
     }
     Value converted{value};
