@@ -28,13 +28,19 @@ windows_commands=(
     x86_64-w64-mingw32-g++-posix:g++-mingw-w64-x86-64-posix
     x86_64-w64-mingw32-windres:binutils-mingw-w64-x86-64
     /usr/lib/wine/wine64:wine64 /usr/lib/wine/wineserver:wine64
+    dpkg-source:dpkg-dev patch:patch makensis:nsis cpack:cmake
+    Xvfb:xvfb openbox:openbox wmctrl:wmctrl xcompmgr:xcompmgr xwininfo:x11-utils
+    xdpyinfo:x11-utils xdotool:xdotool xclip:xclip convert:imagemagick import:imagemagick
 )
 
 run_packages=(build-essential cmake ninja-build qt6-base-dev libxcb1-dev libxcb-xfixes0-dev
     libgl-dev qt6-wayland fonts-dejavu-core fonts-dejavu-extra)
-# GoogleTest's sources and the Linux Qt headers, against which the Windows sources are checked.
-windows_packages=(cmake ninja-build git g++-mingw-w64-x86-64-posix wine64 googletest
-    qt6-base-dev)
+# GoogleTest's sources; Qt's source comes through apt and dpkg-source, and builds with the
+# installed Qt's tools, which also build the halo generator for this machine; NSIS makes the
+# installer; the window is driven on Xvfb.
+windows_packages=("${run_packages[@]}" git g++-mingw-w64-x86-64-posix wine64 googletest
+    qt6-base-dev-tools dpkg-dev patch nsis
+    xvfb xauth xdotool xclip xcompmgr openbox wmctrl x11-utils imagemagick)
 test_packages=(
     "${run_packages[@]}" "${windows_packages[@]}" pkg-config python3 qt6-base-dev-tools mawk
     libgtest-dev libgmock-dev libbenchmark-dev libgmp-dev libxcb-damage0-dev

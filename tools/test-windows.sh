@@ -1,21 +1,26 @@
 #!/usr/bin/env bash
-# The Windows leg of the tests: cross-builds every Qt-free target of the project (the core
-# libraries, any command-line program and their tests) for 64-bit Windows with MinGW-w64, runs
-# the tests under Wine through CTest, and compiles every Windows-only source of the window with
-# -fsyntax-only against the installed Qt headers (Qt for Windows itself is not to be had here).
+# The Windows leg of the tests, for 64-bit Windows with MinGW-w64, run under Wine:
+#  - the Qt-free core, the command line and their tests, linked statically, without Qt at all;
+#  - Qt for Windows from Debian's own source (tools/windows/build-qt.sh, built once and cached
+#    outside the tree), and against it the whole project: the window, its widget tests on Qt's
+#    offscreen platform and the core's tests again, now with the run-time DLLs Qt uses;
+#  - what a Windows user downloads, left in BUILD_DIR/packages/: the portable zip and the
+#    installer; the window from the zip driven on Xvfb with openbox and xcompmgr, and the
+#    installer installed, its program started, and uninstalled, silently.
 #
 #   tools/test-windows.sh [BUILD_DIR]
 #
-# Everything it builds stays in BUILD_DIR (build-windows/ unless told, relative to the source
-# tree): GoogleTest built from Debian's sources with the same toolchain (once), the cross build,
-# and the Wine prefix the tests run in.
+# Everything else it builds stays in BUILD_DIR (build-windows/ unless told, relative to the
+# source tree): GoogleTest built from Debian's sources with the same toolchain (once), the cross
+# builds, a build of the halo generator for this machine, and the Wine prefix the tests run in.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 tools/ensure-packages.sh --windows
+source=$PWD
 jobs=$(nproc)
 build=$(realpath -m "${1:-build-windows}")
-toolchain=$PWD/tools/windows/mingw-w64-x86_64.cmake
+toolchain=$PWD/tools/windows/mingw-w64-x86_64-static.cmake
 mkdir -p "$build"
 
 # A Wine prefix of its own, quiet: no debug channels, no offer to install Mono or Gecko. One
@@ -45,4 +50,29 @@ cmake -S . -B "$build/core" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
 cmake --build "$build/core" -j "$jobs"
 ctest --test-dir "$build/core" --output-on-failure -j "$jobs"
 
-tools/windows/check-windows-sources.sh "$build/syntax"
+qt=$(tools/windows/build-qt.sh | tail -n 1)
+# The build runs the halo generator, so it is built for this machine.
+cmake -S . -B "$build/host" -G Ninja -DCMAKE_BUILD_TYPE=Release -DMENSURIX_TESTS=OFF \
+    -DMENSURIX_BENCH=OFF >/dev/null
+cmake --build "$build/host" -j "$jobs" --target halo_precompute
+# Programs of the build tree find Qt's and the toolchain's DLLs on Wine's search path.
+runtime=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")
+winpthread=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libwinpthread-1.dll)")
+export WINEPATH="Z:${qt//\//\\}\\bin;Z:${runtime//\//\\};Z:${winpthread//\//\\}"
+cmake -S . -B "$build/window" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
+    -DQT_CHAINLOAD_TOOLCHAIN_FILE="$source/tools/windows/mingw-w64-x86_64.cmake" \
+    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMENSURIX_BENCH=OFF -DGTest_DIR="$gtest/lib/cmake/GTest" \
+    -DMENSURIX_HOST_HALO_PRECOMPUTE="$build/host/src/ui/shadow/precompute/halo_precompute" \
+    >/dev/null
+cmake --build "$build/window" -j "$jobs"
+ctest --test-dir "$build/window" --output-on-failure -j "$jobs"
+
+rm -rf "$build/packages"
+cpack --config "$build/window/CPackConfig.cmake" -B "$build/window/cpack" >/dev/null
+mkdir -p "$build/packages"
+cp "$build/window/cpack"/mensurix-*.zip "$build/window/cpack"/mensurix-*.exe "$build/packages/"
+display=tests/e2e/with_display.sh
+"$display" --wm --compositor -- tests/windows/window_e2e.sh "$build/packages"/mensurix-*.zip \
+    "$source/assets/background.jpg" "$build/window_e2e"
+"$display" --wm -- tests/windows/installer_e2e.sh "$build/packages"/mensurix-*.exe
+ls -l "$build/packages"

@@ -56,3 +56,17 @@ close_converter() {
     kill "$pid"
     fail "the program was still running after its close button (an error box?)"
 }
+
+image_pixel() { # file x y: "r,g,b" of that pixel of a picture or screenshot
+    convert "$1" -format '%[fx:int(255*p{'"$2"','"$3"'}.r)],%[fx:int(255*p{'"$2"','"$3"'}.g)],%[fx:int(255*p{'"$2"','"$3"'}.b)]' info:
+}
+
+close_to() { # "r,g,b" "r,g,b" tolerance
+    local IFS=,
+    read -r r1 g1 b1 <<<"$1"
+    read -r r2 g2 b2 <<<"$2"
+    local d
+    for d in $((r1 - r2)) $((g1 - g2)) $((b1 - b2)); do
+        ((d <= $3 && d >= -$3)) || return 1
+    done
+}

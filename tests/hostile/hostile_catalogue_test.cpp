@@ -1,4 +1,3 @@
-#include "../whole_values.h"
 #include "hostile_fixture.h"
 
 #include "decimal/decimal_text.h"
@@ -53,7 +52,7 @@ TEST_F(HostileCatalogue, TenMegabyteLine) {
     EXPECT_TRUE(reported_.empty());
     ASSERT_EQ(Units()->count(), 2);
     ASSERT_EQ(Grid()->rowCount(), 3);
-    EXPECT_EQ(WholeValues(window_->Results()).at(1), std::string(digits, '1'));
+    EXPECT_EQ(ExactValues().at(1), std::string(digits, '1'));
     EXPECT_EQ(Cell(1, 1).size(), static_cast<qsizetype>(digits + (digits - 1) / 3));
     EXPECT_EQ(Cell(1, 2), "2");
 }
@@ -68,12 +67,12 @@ TEST_F(HostileCatalogue, HundredThousandDigitFactors) {
     Value()->setText("7");
     // 7 x 33...3 (n digits) is 2 followed by n-1 threes and a 1.
     const std::string product = "2" + std::string(Digits - 1, '3') + "1";
-    EXPECT_EQ(WholeValues(window_->Results()).at(1), product);
+    EXPECT_EQ(ExactValues().at(1), product);
 
     Choose(From(), 1);
-    ASSERT_EQ(WholeValues(window_->Results()).size(), 2U);
-    EXPECT_EQ(WholeValues(window_->Results())[0], "2." + product.substr(1));
-    const std::string squared = WholeValues(window_->Results())[1];
+    ASSERT_EQ(ExactValues().size(), 2U);
+    EXPECT_EQ(ExactValues()[0], "2." + product.substr(1));
+    const std::string squared = ExactValues()[1];
     EXPECT_TRUE(IsDecimalNumber(squared));
     EXPECT_EQ(squared.find('.'), Digits);
     EXPECT_EQ(Cell(1, 0), "2.33333333");
@@ -96,7 +95,7 @@ TEST_F(HostileCatalogue, BinaryGarbage) {
         for (const char* typed : {"1", "-123.456", "0.", "x"}) {
             Value()->setText(typed);
             const bool computed = From()->currentIndex() >= 0 && IsDecimalNumber(typed);
-            EXPECT_EQ(WholeValues(window_->Results()).size(),
+            EXPECT_EQ(ExactValues().size(),
                       computed ? static_cast<std::size_t>(rows) : 0);
         }
     }

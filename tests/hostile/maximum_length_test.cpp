@@ -1,4 +1,3 @@
-#include "../whole_values.h"
 #include "hostile_fixture.h"
 
 #include <QAction>
@@ -71,9 +70,9 @@ TEST_F(MaximumLengthValue, MaximumLengthNumberConvertsExactly) {
     Value()->clear();
     QApplication::clipboard()->setText(QString::fromStdString(digits));
     Value()->paste();
-    ASSERT_EQ(WholeValues(window_->Results()).size(), ProgramCatalogue()[0].Units.size());
-    EXPECT_EQ(WholeValues(window_->Results())[0], digits);
-    EXPECT_EQ(WholeValues(window_->Results())[1], digits.substr(3) + ".777");
+    ASSERT_EQ(ExactValues().size(), ProgramCatalogue()[0].Units.size());
+    EXPECT_EQ(ExactValues()[0], digits);
+    EXPECT_EQ(ExactValues()[1], digits.substr(3) + ".777");
     // The display groups the integer part: 32,767 digits and 10,922 separators.
     EXPECT_EQ(Cell(1, 0).size(), MaximumLength + (MaximumLength - 1) / 3);
 }

@@ -2,9 +2,14 @@
 
 #include "catalogue/catalogue_reader.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QTest>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -95,6 +100,35 @@ QStringList ConverterFixture::Column(int column) const {
         texts.append(Cell(column, row));
     }
     return texts;
+}
+
+std::vector<std::string> ConverterFixture::ExactValues() const {
+    static const QString none = QStringLiteral("no result in this row");
+    std::vector<std::string> values;
+    for (int row = 0; row < Grid()->rowCount(); ++row) {
+        QApplication::clipboard()->setText(none);
+        Grid()->setCurrentCell(row, 1);
+        QTest::keyClick(Grid(), Qt::Key_F10, Qt::ShiftModifier);
+        Find<QAction>("PM_CopyExact")->trigger();
+        if (QWidget* menu = QApplication::activePopupWidget()) {
+            menu->close();
+        }
+        const QString copied = QApplication::clipboard()->text();
+        if (copied == none) {
+            break;
+        }
+        values.push_back(copied.toStdString());
+    }
+    return values;
+}
+
+int ConverterFixture::SavedLanguage() {
+    Close();
+    const std::string settings = ReadFile("options.ini");
+    const auto key = settings.find("[LANGUAGE]");
+    const auto value = settings.find("Default=", key);
+    EXPECT_NE(value, std::string::npos) << settings;
+    return value == std::string::npos ? -1 : std::atoi(settings.c_str() + value + 8);
 }
 
 void ConverterFixture::Choose(QComboBox* list, int index) {

@@ -53,6 +53,11 @@ protected:
     QCheckBox* Separators() const { return Find<QCheckBox>("CheckBoxDouHao"); }
     QString Cell(int column, int row) const;
     QStringList Column(int column) const;
+    // Every row's exact value, as "Copy exact value" copies it from the keyboard's copy menu;
+    // empty while the table shows no results.
+    std::vector<std::string> ExactValues() const;
+    // The language index options.ini holds after closing the window.
+    int SavedLanguage();
     // Chooses an item as a user does, raising the list's handler.
     static void Choose(QComboBox* list, int index);
 

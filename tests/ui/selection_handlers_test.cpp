@@ -1,4 +1,3 @@
-#include "../whole_values.h"
 #include "converter_fixture.h"
 
 #include <QAbstractItemModel>
@@ -33,7 +32,7 @@ TEST_F(SelectionHandlers, FirstStartShowsTheFirstCategoryConverted) {
     EXPECT_EQ(From()->currentIndex(), 0);
     EXPECT_EQ(Column(0), QStringList({"Meter", "Kilometer", "Centimeter"}));
     EXPECT_EQ(Column(1), QStringList({"1", "0.001", "100"}));
-    EXPECT_EQ(WholeValues(window_->Results()), (std::vector<std::string>{"1", "0.001", "100"}));
+    EXPECT_EQ(ExactValues(), (std::vector<std::string>{"1", "0.001", "100"}));
 }
 
 TEST_F(SelectionHandlers, FirstMarkedUnitIsTheSource) {
@@ -47,7 +46,7 @@ TEST_F(SelectionHandlers, CategoryWithoutDefaultWaitsForASource) {
     EXPECT_EQ(From()->currentIndex(), -1);
     EXPECT_EQ(Column(0), QStringList({"A", "B"}));
     EXPECT_EQ(Column(1), QStringList({"", ""}));
-    EXPECT_TRUE(WholeValues(window_->Results()).empty());
+    EXPECT_TRUE(ExactValues().empty());
     Choose(From(), 1);
     EXPECT_EQ(Column(1), QStringList({"0.5", "1"}));
 }
@@ -77,7 +76,7 @@ TEST_F(SelectionHandlers, EmptyCategoryComputesNothing) {
     Choose(Units(), 3);
     EXPECT_EQ(Grid()->rowCount(), 1);
     EXPECT_EQ(From()->count(), 0);
-    EXPECT_TRUE(WholeValues(window_->Results()).empty());
+    EXPECT_TRUE(ExactValues().empty());
     EXPECT_EQ(Column(1), QStringList({""}));
 }
 
@@ -87,7 +86,7 @@ TEST_F(SelectionHandlers, TypingKeepsTheTableCurrent) {
     EXPECT_EQ(Column(1), QStringList({"2.5", "0.0025", "250"}));
     QTest::keyClicks(Value(), "x");
     EXPECT_EQ(Column(1), QStringList({"", "", ""}));
-    EXPECT_TRUE(WholeValues(window_->Results()).empty());
+    EXPECT_TRUE(ExactValues().empty());
     Digits()->setValue(3);
     EXPECT_EQ(Column(1), QStringList({"", "", ""}));
     QTest::keyClick(Value(), Qt::Key_Backspace);
@@ -99,7 +98,7 @@ TEST_F(SelectionHandlers, DigitsAndSeparatorsReformatWithoutRecalculating) {
     EXPECT_EQ(Column(1), QStringList({"1", "3"}));
     Value()->setText("1234.56789");
     EXPECT_EQ(Column(1), QStringList({"1,234.56789", "3,703.70367"}));
-    const auto unrounded = WholeValues(window_->Results());
+    const auto unrounded = ExactValues();
     EXPECT_EQ(unrounded[0], "1234.56789");
     Digits()->setValue(2);
     EXPECT_EQ(Column(1), QStringList({"1,234.57", "3,703.7"}));
@@ -107,10 +106,10 @@ TEST_F(SelectionHandlers, DigitsAndSeparatorsReformatWithoutRecalculating) {
     EXPECT_EQ(Column(1), QStringList({"1,234.56789", "3,703.70367"}));
     Separators()->setChecked(false);
     EXPECT_EQ(Column(1), QStringList({"1234.56789", "3703.70367"}));
-    EXPECT_EQ(WholeValues(window_->Results()), unrounded);
+    EXPECT_EQ(ExactValues(), unrounded);
     Digits()->setValue(0);
     EXPECT_EQ(Column(1), QStringList({"1235", "3704"}));
-    EXPECT_EQ(WholeValues(window_->Results()), unrounded);
+    EXPECT_EQ(ExactValues(), unrounded);
 }
 
 TEST_F(SelectionHandlers, SelectionFromCodeRaisesNoHandler) {

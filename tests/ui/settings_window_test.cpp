@@ -1,4 +1,3 @@
-#include "../whole_values.h"
 #include "converter_fixture.h"
 
 #include <filesystem>
@@ -44,7 +43,7 @@ TEST_F(SettingsWindow, ValuesReachTheControls) {
             EXPECT_EQ(From()->count(), 0);
         } else {
             EXPECT_EQ(From()->currentIndex(), 0);
-            EXPECT_FALSE(WholeValues(window_->Results()).empty());
+            EXPECT_FALSE(ExactValues().empty());
         }
         Close();
     }

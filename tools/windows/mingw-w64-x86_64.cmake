@@ -1,7 +1,7 @@
 # Cross-building for 64-bit Windows with Debian's MinGW-w64 compilers, posix-threads variant
-# (std::thread and std::mutex need it). Linked statically, so that the programs need none of
-# the toolchain's DLLs beside them. Programs built here run under Wine when CMake or CTest has
-# to run one (test discovery, the tests themselves).
+# (std::thread and std::mutex need it). The run-times are the toolchain's DLLs, which Qt's own
+# DLLs use too: a program and the Qt it loads share one C++ run-time. Programs built here run
+# under Wine when CMake or CTest has to run one (test discovery, the tests themselves).
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 
@@ -16,8 +16,6 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-
-set(CMAKE_EXE_LINKER_FLAGS_INIT -static)
 
 find_program(MENSURIX_WINE64 wine64 PATHS /usr/lib/wine REQUIRED)
 set(CMAKE_CROSSCOMPILING_EMULATOR ${MENSURIX_WINE64})

@@ -93,8 +93,6 @@ public:
     void CopyTable();
     void OpenHomepage(const QString& address);
 
-    const std::vector<ConvertedValue>& Results() const { return results_; }
-    std::uint8_t CurrentLanguage() const { return currentLanguage_; }
     QSize DesignedSize() const override { return DesignedClientSize; }
 
 protected:

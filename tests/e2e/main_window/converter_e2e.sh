@@ -23,24 +23,6 @@ start() {
     find_converter "$pid"
 }
 
-pixel() { # x y: "r,g,b" of the screen
-    convert "$work/shot.png" -format '%[fx:int(255*p{'"$1"','"$2"'}.r)],%[fx:int(255*p{'"$1"','"$2"'}.g)],%[fx:int(255*p{'"$1"','"$2"'}.b)]' info:
-}
-
-picture_pixel() { # x y: "r,g,b" of the background picture
-    convert "$background" -format '%[fx:int(255*p{'"$1"','"$2"'}.r)],%[fx:int(255*p{'"$1"','"$2"'}.g)],%[fx:int(255*p{'"$1"','"$2"'}.b)]' info:
-}
-
-close_to() { # "r,g,b" "r,g,b" tolerance
-    local IFS=,
-    read -r r1 g1 b1 <<<"$1"
-    read -r r2 g2 b2 <<<"$2"
-    local d
-    for d in $((r1 - r2)) $((g1 - g2)) $((b1 - b2)); do
-        ((d <= $3 && d >= -$3)) || return 1
-    done
-}
-
 start
 screen=$(xdpyinfo | awk '/dimensions:/ {print $2}')
 width=${screen%x*}
@@ -95,13 +77,13 @@ grep -qxF "$(printf 'Kilometer (km)\t1.23456789')" "$work/table.txt" ||
 import -window root "$work/shot.png"
 for point in "434 14" "60 300" "300 440" "20 14" "600 200"; do
     read -r x y <<<"$point"
-    got=$(pixel $((left + x)) $((top + y)))
-    want=$(picture_pixel "$x" "$y")
+    got=$(image_pixel "$work/shot.png" $((left + x)) $((top + y)))
+    want=$(image_pixel "$background" "$x" "$y")
     close_to "$got" "$want" 6 || fail "pixel $x,$y is $got, picture has $want"
 done
 # Column 0 and row 0 lie outside the window's shape.
-corner=$(pixel "$left" $((top + 200)))
-close_to "$corner" "$(picture_pixel 0 200)" 2 && fail "pixel column 0 is drawn"
+corner=$(image_pixel "$work/shot.png" "$left" $((top + 200)))
+close_to "$corner" "$(image_pixel "$background" 0 200)" 2 && fail "pixel column 0 is drawn"
 
 # Settings: 3 digits (Page Down from 8 then up 3), separators off, the second category.
 click 412 50
