@@ -103,21 +103,22 @@ QStringList ConverterFixture::Column(int column) const {
 }
 
 std::vector<std::string> ConverterFixture::ExactValues() const {
-    static const QString none = QStringLiteral("no result in this row");
+    static const QString untouched = QStringLiteral("nothing copied");
     std::vector<std::string> values;
     for (int row = 0; row < Grid()->rowCount(); ++row) {
-        QApplication::clipboard()->setText(none);
         Grid()->setCurrentCell(row, 1);
         QTest::keyClick(Grid(), Qt::Key_F10, Qt::ShiftModifier);
-        Find<QAction>("PM_CopyExact")->trigger();
-        if (QWidget* menu = QApplication::activePopupWidget()) {
-            menu->close();
-        }
-        const QString copied = QApplication::clipboard()->text();
-        if (copied == none) {
+        // Without results the copy menu does not open.
+        QWidget* menu = QApplication::activePopupWidget();
+        if (menu == nullptr) {
             break;
         }
-        values.push_back(copied.toStdString());
+        QApplication::clipboard()->setText(untouched);
+        Find<QAction>("PM_CopyExact")->trigger();
+        menu->close();
+        // A row the category cannot convert has no value and copies nothing.
+        const QString copied = QApplication::clipboard()->text();
+        values.push_back(copied == untouched ? std::string() : copied.toStdString());
     }
     return values;
 }
