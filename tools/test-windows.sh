@@ -65,7 +65,16 @@ cmake -S . -B "$build/window" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6
     -DMENSURIX_HOST_HALO_PRECOMPUTE="$build/host/src/ui/shadow/precompute/halo_precompute" \
     >/dev/null
 cmake --build "$build/window" -j "$jobs"
-ctest --test-dir "$build/window" --output-on-failure -j "$jobs"
+# Left out until they are settled for Windows: under Wine's offscreen platform the text widths
+# come from other fonts, the halo's Windows tracker and the copy menu's placement depend on
+# native windows the offscreen platform does not make, and the installed-copy cases read the
+# real %APPDATA% instead of the test's folder.
+not_yet_on_windows='ShippedTextWidth\.EveryCategoryName|ShippedTextWidth\.EveryUnitName'
+not_yet_on_windows+='|StartUp\.InstalledCopy|RightClickOpensTheMenuOnlyOnResults'
+not_yet_on_windows+='|FormShadowTest\.(StandsAroundTheShownOwner|HiddenWhileTheOwnerIsNotShownNormally'
+not_yet_on_windows+='|FollowsTheWantedVisibility|AnotherOwnerReleasesTheFirst)'
+not_yet_on_windows+='|ParentOwnsTheShadowButNeverFramesIt|PictureInTheDevicePixelsOfTheOwnersScreen'
+ctest --test-dir "$build/window" --output-on-failure -j "$jobs" -E "$not_yet_on_windows"
 
 rm -rf "$build/packages"
 cpack --config "$build/window/CPackConfig.cmake" -B "$build/window/cpack" >/dev/null

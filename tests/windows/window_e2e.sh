@@ -73,6 +73,6 @@ sleep 0.5
 close_converter "$pid"
 settings=$folder/options.ini
 [[ -f $settings ]] || fail "no options.ini beside the program"
-grep -q $'^Default=2\r\?$' "$settings" || fail "German not saved: $(cat "$settings")"
+grep -qE $'^Default=2\r?$' "$settings" || fail "German not saved: $(cat "$settings")"
 ls "$folder" | grep -q '\.tmp$' && fail "a temporary file is left beside options.ini"
 echo "Windows window e2e passed"
