@@ -95,8 +95,7 @@ TEST_F(HostileCatalogue, BinaryGarbage) {
         for (const char* typed : {"1", "-123.456", "0.", "x"}) {
             Value()->setText(typed);
             const bool computed = From()->currentIndex() >= 0 && IsDecimalNumber(typed);
-            EXPECT_EQ(ExactValues().size(),
-                      computed ? static_cast<std::size_t>(rows) : 0);
+            EXPECT_EQ(ExactValues().size(), computed ? static_cast<std::size_t>(rows) : 0);
         }
     }
 }
