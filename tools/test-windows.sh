@@ -74,7 +74,9 @@ not_yet_on_windows+='|StartUp\.InstalledCopy|RightClickOpensTheMenuOnlyOnResults
 not_yet_on_windows+='|FormShadowTest\.(StandsAroundTheShownOwner|HiddenWhileTheOwnerIsNotShownNormally'
 not_yet_on_windows+='|FollowsTheWantedVisibility|AnotherOwnerReleasesTheFirst)'
 not_yet_on_windows+='|ParentOwnsTheShadowButNeverFramesIt|PictureInTheDevicePixelsOfTheOwnersScreen'
-ctest --test-dir "$build/window" --output-on-failure -j "$jobs" -E "$not_yet_on_windows"
+# A test program Wine fails to start now and then is tried once more.
+ctest --test-dir "$build/window" --output-on-failure -j "$jobs" -E "$not_yet_on_windows" \
+    --repeat until-pass:2
 
 rm -rf "$build/packages"
 cpack --config "$build/window/CPackConfig.cmake" -B "$build/window/cpack" >/dev/null
