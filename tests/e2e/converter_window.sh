@@ -70,3 +70,20 @@ close_to() { # "r,g,b" "r,g,b" tolerance
         ((d <= $3 && d >= -$3)) || return 1
     done
 }
+
+# Takes a screenshot into file $1 and checks the window in it against the designed picture $2:
+# caption strip, body and status strip within tolerance $3, and column 0 outside the window's
+# shape.
+check_window_picture() {
+    local shot=$1 background=$2 tolerance=$3 point x y got want
+    import -window root "$shot"
+    for point in "434 14" "60 300" "300 440" "20 14" "600 200"; do
+        read -r x y <<<"$point"
+        got=$(image_pixel "$shot" $((left + x)) $((top + y)))
+        want=$(image_pixel "$background" "$x" "$y")
+        close_to "$got" "$want" "$tolerance" || fail "pixel $x,$y is $got, picture has $want"
+    done
+    got=$(image_pixel "$shot" "$left" $((top + 200)))
+    close_to "$got" "$(image_pixel "$background" 0 200)" 2 && fail "pixel column 0 is drawn"
+    return 0
+}
