@@ -70,9 +70,10 @@ TEST_F(HostileCatalogue, HundredThousandDigitFactors) {
     EXPECT_EQ(ExactValues().at(1), product);
 
     Choose(From(), 1);
-    ASSERT_EQ(ExactValues().size(), 2U);
-    EXPECT_EQ(ExactValues()[0], "2." + product.substr(1));
-    const std::string squared = ExactValues()[1];
+    const auto exact = ExactValues();
+    ASSERT_EQ(exact.size(), 2U);
+    EXPECT_EQ(exact[0], "2." + product.substr(1));
+    const std::string squared = exact[1];
     EXPECT_TRUE(IsDecimalNumber(squared));
     EXPECT_EQ(squared.find('.'), Digits);
     EXPECT_EQ(Cell(1, 0), "2.33333333");

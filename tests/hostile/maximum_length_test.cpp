@@ -70,9 +70,10 @@ TEST_F(MaximumLengthValue, MaximumLengthNumberConvertsExactly) {
     Value()->clear();
     QApplication::clipboard()->setText(QString::fromStdString(digits));
     Value()->paste();
-    ASSERT_EQ(ExactValues().size(), ProgramCatalogue()[0].Units.size());
-    EXPECT_EQ(ExactValues()[0], digits);
-    EXPECT_EQ(ExactValues()[1], digits.substr(3) + ".777");
+    const auto exact = ExactValues();
+    ASSERT_EQ(exact.size(), ProgramCatalogue()[0].Units.size());
+    EXPECT_EQ(exact[0], digits);
+    EXPECT_EQ(exact[1], digits.substr(3) + ".777");
     // The display groups the integer part: 32,767 digits and 10,922 separators.
     EXPECT_EQ(Cell(1, 0).size(), MaximumLength + (MaximumLength - 1) / 3);
 }
